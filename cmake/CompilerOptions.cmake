@@ -1,0 +1,28 @@
+# Project-wide compiler settings, carried by an interface target so that only
+# the project's own targets get them (never Qt's or GoogleTest's headers).
+
+add_library(dialnote_options INTERFACE)
+add_library(Dialnote::options ALIAS dialnote_options)
+
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(dialnote_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wconversion -Wshadow)
+  if(DIALNOTE_WARNINGS_AS_ERRORS)
+    target_compile_options(dialnote_options INTERFACE -Werror)
+  endif()
+elseif(MSVC)
+  target_compile_options(dialnote_options INTERFACE /W4 /utf-8)
+  if(DIALNOTE_WARNINGS_AS_ERRORS)
+    target_compile_options(dialnote_options INTERFACE /WX)
+  endif()
+endif()
+
+if(DIALNOTE_SANITIZE)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    message(FATAL_ERROR "DIALNOTE_SANITIZE needs GCC or Clang")
+  endif()
+  list(JOIN DIALNOTE_SANITIZE "," _dialnote_sanitizers)
+  target_compile_options(dialnote_options INTERFACE
+    -fsanitize=${_dialnote_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(dialnote_options INTERFACE -fsanitize=${_dialnote_sanitizers})
+endif()
