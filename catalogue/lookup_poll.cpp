@@ -1,0 +1,14 @@
+#include "catalogue/lookup_poll.h"
+
+#include "catalogue/error_catalogue.h"
+
+namespace dialnote {
+
+void LookupPoll::Tick(const TextBox& entry, TextBox& explanation) {
+  const std::optional<std::u16string_view> found = ErrorCatalogue::Lookup(entry.Text());
+  if (found && explanation.Text() != *found) {
+    explanation.SetText(*found);
+  }
+}
+
+}  // namespace dialnote
