@@ -1,0 +1,142 @@
+#include "tools/artwork/ico_writer.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace dialnote::artwork {
+namespace {
+
+constexpr int kPaletteSize = 256;
+constexpr int kOpaqueAlpha = 128;
+
+void PutU8(QByteArray& out, int value) { out.append(static_cast<char>(value & 0xFF)); }
+
+void PutU16(QByteArray& out, int value) {
+  PutU8(out, value);
+  PutU8(out, value >> 8);
+}
+
+void PutU32(QByteArray& out, int value) {
+  for (int shift = 0; shift < 32; shift += 8) PutU8(out, value >> shift);
+}
+
+int RowBytes(int bits) { return (bits + 31) / 32 * 4; }
+
+bool Opaque(QRgb pixel) { return qAlpha(pixel) >= kOpaqueAlpha; }
+
+int Distance(QRgb a, QRgb b) {
+  const int red = qRed(a) - qRed(b);
+  const int green = qGreen(a) - qGreen(b);
+  const int blue = qBlue(a) - qBlue(b);
+  return red * red + green * green + blue * blue;
+}
+
+std::vector<QRgb> Palette(const QImage& image) {
+  std::map<QRgb, int> uses;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      if (Opaque(pixel)) ++uses[qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel))];
+    }
+  }
+  std::vector<std::pair<QRgb, int>> by_use(uses.begin(), uses.end());
+  std::stable_sort(by_use.begin(), by_use.end(),
+                   [](const auto& a, const auto& b) { return a.second > b.second; });
+  std::vector<QRgb> palette = {qRgb(0, 0, 0)};
+  for (const auto& [colour, count] : by_use) {
+    if (palette.size() == kPaletteSize) break;
+    if (colour != palette.front()) palette.push_back(colour);
+  }
+  palette.resize(kPaletteSize, qRgb(0, 0, 0));
+  return palette;
+}
+
+int Nearest(const std::vector<QRgb>& palette, QRgb colour) {
+  int best = 0;
+  int best_distance = std::numeric_limits<int>::max();
+  for (int i = 0; i < kPaletteSize; ++i) {
+    const int distance = Distance(palette[static_cast<size_t>(i)], colour);
+    if (distance < best_distance) {
+      best = i;
+      best_distance = distance;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+QByteArray IcoFile(const QImage& source) {
+  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  const int width = image.width();
+  const int height = image.height();
+  const std::vector<QRgb> palette = Palette(image);
+  const int colour_bytes = RowBytes(8 * width) * height;
+  const int mask_bytes = RowBytes(width) * height;
+  const int header_bytes = 40;
+  const int image_bytes = header_bytes + 4 * kPaletteSize + colour_bytes + mask_bytes;
+  const int directory_bytes = 6 + 16;
+
+  QByteArray out;
+  PutU16(out, 0);  // ICONDIR: reserved, type 1 (icon), one image
+  PutU16(out, 1);
+  PutU16(out, 1);
+  PutU8(out, width);  // ICONDIRENTRY; 0 colours means 256, and 256 pixels
+  PutU8(out, height);
+  PutU8(out, 0);
+  PutU8(out, 0);
+  PutU16(out, 1);  // planes
+  PutU16(out, 8);  // bits per pixel
+  PutU32(out, image_bytes);
+  PutU32(out, directory_bytes);
+
+  PutU32(out,
+         header_bytes);  // BITMAPINFOHEADER; the height counts colours and mask
+  PutU32(out, width);
+  PutU32(out, 2 * height);
+  PutU16(out, 1);
+  PutU16(out, 8);
+  PutU32(out, 0);  // no compression
+  PutU32(out, colour_bytes + mask_bytes);
+  PutU32(out, 0);
+  PutU32(out, 0);
+  PutU32(out, 0);  // colours used and important: all of the palette
+  PutU32(out, 0);
+  for (const QRgb colour : palette) {
+    PutU8(out, qBlue(colour));
+    PutU8(out, qGreen(colour));
+    PutU8(out, qRed(colour));
+    PutU8(out, 0);
+  }
+
+  // Both bitmaps run from the bottom row up; masked pixels are palette black.
+  std::map<QRgb, int> index_of;
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      if (!Opaque(pixel)) {
+        PutU8(out, 0);
+        continue;
+      }
+      const QRgb colour = qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
+      auto [entry, added] = index_of.try_emplace(colour, 0);
+      if (added) entry->second = Nearest(palette, colour);
+      PutU8(out, entry->second);
+    }
+    for (int pad = width; pad < RowBytes(8 * width); ++pad) PutU8(out, 0);
+  }
+  for (int y = height - 1; y >= 0; --y) {
+    QByteArray row(RowBytes(width), '\0');
+    for (int x = 0; x < width; ++x) {
+      if (!Opaque(image.pixel(x, y)))
+        row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+    }
+    out.append(row);
+  }
+  return out;
+}
+
+}  // namespace dialnote::artwork

@@ -1,0 +1,140 @@
+// dialnote_artwork_generator DRAWINGS_DIR OUTPUT_DIR
+//
+// Draws all of Dialnote's artwork into OUTPUT_DIR: each picture as NAME.png
+// at scale 1 and NAME@2x.png at scale 2, and the Windows icon dialnote.ico.
+// The pictures come from the SVG drawings in DRAWINGS_DIR. Exits with
+// a message and status 1 if any drawing is unreadable or any file unwritable.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdio>
+#include <span>
+
+#include "assets/artwork.h"
+#include "tools/artwork/chrome.h"
+#include "tools/artwork/drawings.h"
+#include "tools/artwork/ico_writer.h"
+
+namespace dialnote::artwork {
+namespace {
+
+struct Picture {
+  const char* drawing = nullptr;
+  QRect area;
+};
+
+struct WindowDesign {
+  const char* name = nullptr;
+  WindowChrome chrome;
+  std::span<const Picture> pictures;
+};
+
+constexpr std::array<Separator, 2> kForm1Separators = {{{222, 15, 335}, {378, 12, 332}}};
+constexpr std::array<Picture, 1> kForm1Pictures = {{{"banner.svg", QRect(15, 39, 319, 138)}}};
+constexpr std::array<Picture, 1> kForm2Pictures = {{{"network.svg", QRect(14, 40, 32, 32)}}};
+
+const std::array<WindowDesign, 2> kWindows = {{
+    {"form1_background", {QSize(348, 429), true, kForm1Separators}, kForm1Pictures},
+    {"form2_background", {QSize(332, 130), false, {}}, kForm2Pictures},
+}};
+
+struct Generator {
+  QDir drawings;
+  QDir output;
+  QStringList errors;
+
+  QString Drawing(const char* file) const { return drawings.filePath(QString::fromUtf8(file)); }
+
+  void Fail(const QString& message) { errors.append(message); }
+
+  void Save(const QImage& image, const QString& name, int scale) {
+    const QString file =
+        output.filePath(name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+    if (image.isNull() || !image.save(file, "PNG")) Fail(QStringLiteral("cannot write ") + file);
+  }
+
+  QImage DrawnAlone(const char* drawing, int side, int scale) {
+    QImage image = RenderDrawing(Drawing(drawing), QSize(side, side) * scale);
+    if (image.isNull()) Fail(QStringLiteral("not a drawing: ") + Drawing(drawing));
+    return image;
+  }
+
+  void Window(const WindowDesign& design, int scale) {
+    QImage image = DrawWindowChrome(design.chrome);
+    if (scale == 2) image = Doubled(image);
+    for (const Picture& picture : design.pictures) {
+      const QRect area(picture.area.topLeft() * scale, picture.area.size() * scale);
+      if (!RenderDrawing(Drawing(picture.drawing), image, area)) {
+        Fail(QStringLiteral("not a drawing: ") + Drawing(picture.drawing));
+      }
+    }
+    Save(image, QString::fromUtf8(design.name), scale);
+  }
+
+  void Close(int scale) {
+    QImage image = DrawCloseImageBackdrop(scale);
+    if (!RenderDrawing(Drawing("close.svg"), image, image.rect())) {
+      Fail(QStringLiteral("not a drawing: ") + Drawing("close.svg"));
+    }
+    Save(image, QStringLiteral("close"), scale);
+  }
+
+  void Hand(int scale) {
+    const QImage image = DrawnAlone("hand.svg", 32, scale);
+    // The fingertip must cover the hot spot with nothing above it.
+    const QPoint tip = kHandHotSpot * scale;
+    if (!image.isNull() &&
+        (qAlpha(image.pixel(tip)) < 128 || qAlpha(image.pixel(tip - QPoint(0, 1))) != 0)) {
+      Fail(QStringLiteral("hand.svg: the fingertip is not at the hot spot"));
+    }
+    Save(image, QStringLiteral("hand"), scale);
+  }
+
+  void Icon() {
+    for (const int scale : {1, 2})
+      Save(DrawnAlone("icon.svg", 48, scale), QStringLiteral("icon"), scale);
+    const QImage icon = DrawnAlone("icon.svg", 48, 1);
+    if (icon.isNull()) return;
+    QFile file(output.filePath(QStringLiteral("dialnote.ico")));
+    const QByteArray bytes = IcoFile(icon);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+      Fail(QStringLiteral("cannot write ") + file.fileName());
+    }
+  }
+
+  void Everything() {
+    for (const int scale : {1, 2}) {
+      for (const WindowDesign& design : kWindows) Window(design, scale);
+      Close(scale);
+      Hand(scale);
+      const QImage up = DrawArrow(Arrow::kUp);
+      const QImage down = DrawArrow(Arrow::kDown);
+      Save(scale == 2 ? Doubled(up) : up, QStringLiteral("arrow_up"), scale);
+      Save(scale == 2 ? Doubled(down) : down, QStringLiteral("arrow_down"), scale);
+    }
+    Icon();
+  }
+};
+
+}  // namespace
+}  // namespace dialnote::artwork
+
+int main(int argc, char* argv[]) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s DRAWINGS_DIR OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  dialnote::artwork::Generator generator{
+      QDir(QString::fromLocal8Bit(argv[1])), QDir(QString::fromLocal8Bit(argv[2])), {}};
+  if (!generator.output.mkpath(QStringLiteral(".")))
+    generator.Fail(QStringLiteral("cannot create the output directory"));
+  if (generator.errors.isEmpty()) generator.Everything();
+  for (const QString& error : generator.errors) {
+    std::fprintf(stderr, "dialnote_artwork_generator: %s\n", qPrintable(error));
+  }
+  return generator.errors.isEmpty() ? 0 : 1;
+}
