@@ -1,0 +1,72 @@
+#include "app/form_design.h"
+
+#include <QWidget>
+#include <cmath>
+
+namespace dialnote {
+
+QColor ToQColor(OleColor colour, const QPalette& palette) {
+  switch (colour) {
+    case kSystemWindowBackground:
+      return palette.color(QPalette::Base);
+    case kSystemWindowText:
+      return palette.color(QPalette::Text);
+    case kSystemButtonFace:
+      return palette.color(QPalette::Button);
+    case kSystemButtonText:
+      return palette.color(QPalette::ButtonText);
+    case kTransparent:
+      return Qt::transparent;
+    default:
+      return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                    static_cast<int>((colour >> 16) & 0xFF));
+  }
+}
+
+OleColor FromQColor(const QColor& colour) {
+  return static_cast<OleColor>(colour.red()) | static_cast<OleColor>(colour.green()) << 8 |
+         static_cast<OleColor>(colour.blue()) << 16;
+}
+
+QFont DesignFont(double points, int weight) {
+  QFont font;
+  // DejaVu Sans comes before Noto Sans Arabic: its line height is close to
+  // Tahoma's, while Noto Sans Arabic's is twice the font size and would let
+  // the explanation box show two lines where the layout expects four.
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Vazirmatn"),
+                    QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Arabic")});
+  font.setPixelSize(static_cast<int>(std::lround(points * kPixelsPerPoint)));
+  font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
+  return font;
+}
+
+void ApplyDesign(QWidget& control, const ControlDesign& design) {
+  control.setObjectName(
+      QString::fromLatin1(design.name.data(), static_cast<qsizetype>(design.name.size())));
+  control.setGeometry(design.PixelRect());
+  control.setLayoutDirection(design.reading_order == ReadingOrder::kRightToLeft ? Qt::RightToLeft
+                                                                                : Qt::LeftToRight);
+  if (design.font_points > 0) {
+    control.setFont(DesignFont(design.font_points, design.font_weight));
+  }
+  QPalette palette = control.palette();
+  if (design.fore != kNoColour) {
+    const QColor fore = ToQColor(design.fore, palette);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      palette.setColor(role, fore);
+    }
+  }
+  if (design.back != kNoColour) {
+    const QColor back = ToQColor(design.back, palette);
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+      palette.setColor(role, back);
+    }
+  }
+  control.setPalette(palette);
+  // A control with a background colour paints it; a transparent one lets the
+  // window's picture show through.
+  control.setAutoFillBackground(design.back != kNoColour && design.back != kTransparent);
+  control.setFocusPolicy(design.tab_index >= 0 ? control.focusPolicy() : Qt::NoFocus);
+}
+
+}  // namespace dialnote

@@ -1,0 +1,36 @@
+// SkinControl.Skin: shows its host window in the shape of the window's
+// background picture, with every pixel of the transparent colour see-through.
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QRegion>
+
+#include "app/form_design.h"
+
+class QWidget;
+
+namespace dialnote {
+
+class Skin : public QObject {
+  Q_OBJECT
+
+ public:
+  // `trancolor`, as the window stores it: 16776960 is #00FFFF.
+  explicit Skin(OleColor trancolor, QObject* parent = nullptr)
+      : QObject(parent), trancolor_(trancolor) {}
+
+  [[nodiscard]] OleColor trancolor() const { return trancolor_; }
+
+  // Gives `host` the shape of `picture` (drawn at the host's origin, one
+  // picture pixel to one logical pixel) less its transparent pixels.
+  void Apply(QWidget& host, const QImage& picture) const;
+
+  // The picture's pixels that are not of the transparent colour.
+  [[nodiscard]] QRegion OpaqueRegion(const QImage& picture) const;
+
+ private:
+  OleColor trancolor_;
+};
+
+}  // namespace dialnote

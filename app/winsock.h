@@ -1,0 +1,33 @@
+// MSWinsockLib.Winsock: the program reads only the machine's local IP
+// address from it.
+#pragma once
+
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace dialnote {
+
+struct NetworkInterfaceState {
+  bool up = false;
+  bool running = false;
+  bool loopback = false;
+  QList<QHostAddress> addresses;
+};
+
+class Winsock : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit Winsock(QObject* parent = nullptr) : QObject(parent) {}
+
+  // The first IPv4 address of an interface that is up, running and not the
+  // loopback, in dotted decimal; "127.0.0.1" when there is none.
+  [[nodiscard]] QString LocalIP() const;
+
+  // The same choice over given interfaces, in their order.
+  [[nodiscard]] static QString ChooseLocalIP(const QList<NetworkInterfaceState>& interfaces);
+};
+
+}  // namespace dialnote

@@ -1,0 +1,19 @@
+// A runtime that records what the windows ask of it instead of doing it.
+#pragma once
+
+#include <QStringList>
+
+#include "app/runtime.h"
+
+namespace dialnote::testing {
+
+class RecordingRuntime final : public Runtime {
+ public:
+  void Shell(const QString& command_line) override { command_lines.append(command_line); }
+  void End() override { ++ends; }
+
+  QStringList command_lines;
+  int ends = 0;
+};
+
+}  // namespace dialnote::testing
