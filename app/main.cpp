@@ -1,11 +1,28 @@
-// Dialnote: the application object, the first window, the event loop.
+// Dialnote: the application object, the start-up window, the event loop.
+// The splash window comes first and hands over to the main window. The
+// program ends when an exit control of the main window ends it, or when the
+// main window, the last window left, is closed.
 #include <QApplication>
+#include <QString>
 
-#include "main_window/form1.h"
+#include "app/identity.h"
+#include "splash/application_shell.h"
 
 int main(int argc, char* argv[]) {
+  using namespace dialnote::identity;
   QApplication application(argc, argv);
-  dialnote::Form1 main_window;
-  main_window.show();
+  QApplication::setApplicationName(
+      QString::fromUtf8(kProjectName.data(), static_cast<qsizetype>(kProjectName.size())));
+  QApplication::setApplicationVersion(
+      QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
+  // The title names the program in the platform's own messages and lists.
+  QApplication::setApplicationDisplayName(
+      QString::fromUtf16(kTitle.data(), static_cast<qsizetype>(kTitle.size())));
+  // Ties the windows to the installed desktop entry and its icon.
+  QApplication::setDesktopFileName(
+      QString::fromUtf8(kDesktopId.data(), static_cast<qsizetype>(kDesktopId.size())));
+
+  dialnote::ApplicationShell shell;
+  shell.Start();
   return QApplication::exec();
 }

@@ -1,0 +1,159 @@
+#include "splash/form2.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/identity.h"
+#include "app/title_bar_drag.h"
+#include "assets/artwork.h"
+#include "splash/application_shell.h"
+#include "splash/form2_design.h"
+
+namespace dialnote {
+namespace {
+
+QString FromUtf16(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+AutoSizeLabel* MakeLabel(QWidget* window, std::string_view name) {
+  auto* label = new AutoSizeLabel(window);
+  label->SetDesign(form2::Control(name));
+  return label;
+}
+
+QTimer* MakeTimer(QObject* window, std::string_view name) {
+  const ControlDesign& design = form2::Control(name);
+  auto* timer = new QTimer(window);
+  timer->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  // Precise, so that the ticks fall at whole multiples of each interval and
+  // the hand-over comes five seconds after load, not up to 5% either side.
+  timer->setTimerType(Qt::PreciseTimer);
+  timer->setInterval(design.interval_ms);
+  return timer;
+}
+
+}  // namespace
+
+QString VersionCaption(qint16 major, qint16 minor, qint16 revision) {
+  return FromUtf16(form2::kVersionWord) + QLatin1Char(' ') + QString::number(major) +
+         QLatin1Char('.') + QString::number(minor) + QLatin1Char('.') + QString::number(revision) +
+         QLatin1Char(' ');
+}
+
+// A tool window has no taskbar button and is still an ordinary top-level
+// window that the program, or the window manager for it, can move; a splash
+// screen window would also have no taskbar button, but window managers
+// refuse to move those.
+Form2::Form2(ApplicationShell& shell)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), shell_(shell) {
+  BuildControls();
+  ConnectHandlers();
+  Form_Load();
+  for (QTimer* timer : {Timer1, Timer2, Timer3}) {
+    timer->start();
+  }
+}
+
+Form2::~Form2() = default;
+
+void Form2::BuildControls() {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QString());
+  setWindowIcon(QIcon(QStringLiteral(":/dialnote/icon.png")));
+  setFixedSize(form2::ClientSize());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  background_ = LoadArtwork(u"form2_background", 1.0);
+
+  // Creation order is stacking order: lbTitleBar lies over Label5, so a
+  // press on the title text starts a drag too.
+  Label5 = MakeLabel(this, "Label5");
+  Label1 = MakeLabel(this, "Label1");
+  Label2 = MakeLabel(this, "Label2");
+  Label3 = MakeLabel(this, "Label3");
+  Label4 = MakeLabel(this, "Label4");
+  lbTitleBar = new ImageControl(this);
+  ApplyDesign(*lbTitleBar, form2::Control("lbTitleBar"));
+
+  Skin1 = new Skin(form2::kTrancolor, this);
+  Skin1->setObjectName(QStringLiteral("Skin1"));
+  Skin1->Apply(*this, background_);
+
+  Timer1 = MakeTimer(this, "Timer1");
+  Timer2 = MakeTimer(this, "Timer2");
+  Timer3 = MakeTimer(this, "Timer3");
+}
+
+void Form2::ConnectHandlers() {
+  connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+  connect(Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
+  connect(Timer3, &QTimer::timeout, this, &Form2::Timer3_Timer);
+  connect(lbTitleBar, &ImageControl::MouseDown, this, &Form2::lbTitleBar_MouseDown);
+  connect(lbTitleBar, &ImageControl::MouseMove, this, &Form2::lbTitleBar_MouseMove);
+}
+
+void Form2::paintEvent(QPaintEvent* /*event*/) {
+  // The picture is drawn for the screen the window is on; a move to a screen
+  // of another pixel ratio draws it afresh.
+  const qreal ratio = devicePixelRatioF() > 1.0 ? 2.0 : 1.0;  // the artwork's two scales
+  if (painted_background_.isNull() || painted_background_.devicePixelRatio() != ratio) {
+    painted_background_ = LoadArtwork(u"form2_background", devicePixelRatioF());
+  }
+  QPainter painter(this);
+  painter.drawImage(QPoint(0, 0), painted_background_);
+}
+
+void Form2::Unload() {
+  for (QTimer* timer : {Timer1, Timer2, Timer3}) {
+    timer->stop();
+    disconnect(timer, nullptr, this, nullptr);
+  }
+  disconnect(lbTitleBar, nullptr, this, nullptr);
+  close();
+  deleteLater();
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void Form2::Form_Load() {
+  Label1->SetCaption(FromUtf16(form2::kVersionWord) + QLatin1Char(' ') +
+                     FromUtf16(form2::kVersionPlaceholder) + QLatin1Char(' '));
+  Label2->SetCaption(FromUtf16(identity::kAuthors));
+  Label3->SetCaption(FromUtf8(identity::kCopyrightLine));
+  Label4->SetCaption(FromUtf8(identity::kWebAddress));
+}
+
+void Form2::Timer1_Timer() {
+  Label2->SetForeColor(Label2->ForeColor() == form2::kGreen ? form2::kRed : form2::kGreen);
+}
+
+void Form2::Timer3_Timer() {
+  const App& app = shell_.app();
+  Label1->SetCaption(VersionCaption(app.Major(), app.Minor(), app.Revision()));
+}
+
+// The main window first, then the splash goes: there is never a moment
+// without a window on the screen.
+void Form2::Timer2_Timer() {
+  shell_.ShowMainForm();
+  Unload();
+}
+
+void Form2::lbTitleBar_MouseDown(int Button, int /*Shift*/, float X, float Y) {
+  DragWindowMouseDown(*this, dragX, dragY, Button, X, Y);
+}
+
+void Form2::lbTitleBar_MouseMove(int Button, int /*Shift*/, float X, float Y) {
+  DragWindowMouseMove(*this, dragX, dragY, Button, X, Y);
+}
+
+}  // namespace dialnote

@@ -1,0 +1,70 @@
+// Form2, the splash window: the program's first window. It names the program,
+// its version, authors and maker, blinks the authors' name, and five seconds
+// after it was loaded hands over to the main window and unloads itself.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/design_controls.h"
+#include "app/skin.h"
+
+namespace dialnote {
+
+class ApplicationShell;
+
+// Label1's version line: "نسخه :", a space, the three numbers in plain
+// decimal joined by full stops, and a trailing space ("نسخه : 2.0.0 ").
+QString VersionCaption(qint16 major, qint16 minor, qint16 revision);
+
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Loads the window: builds its controls, runs Form_Load and starts the
+  // three timers. The hand-over unloads the window, which deletes it, so it
+  // lives on the heap without a parent (ApplicationShell::Start makes it).
+  // The shell gives it the application object and shows the main window.
+  explicit Form2(ApplicationShell& shell);
+  ~Form2() override;
+
+  // The controls, by their design names.
+  AutoSizeLabel* Label5 = nullptr;
+  AutoSizeLabel* Label1 = nullptr;
+  AutoSizeLabel* Label2 = nullptr;
+  AutoSizeLabel* Label3 = nullptr;
+  AutoSizeLabel* Label4 = nullptr;
+  ImageControl* lbTitleBar = nullptr;
+  Skin* Skin1 = nullptr;
+  QTimer* Timer1 = nullptr;
+  QTimer* Timer2 = nullptr;
+  QTimer* Timer3 = nullptr;
+
+  // The drag origin, in twips, of the last left press on the title strip.
+  qint16 dragX = 0;
+  qint16 dragY = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void BuildControls();
+  void ConnectHandlers();
+  // Unload: no handler runs after it, the window closes and is deleted.
+  void Unload();
+
+  void Form_Load();
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Timer3_Timer();
+  void lbTitleBar_MouseDown(int Button, int Shift, float X, float Y);
+  void lbTitleBar_MouseMove(int Button, int Shift, float X, float Y);
+
+  ApplicationShell& shell_;
+  QImage background_;          // at one picture pixel to one logical pixel
+  QImage painted_background_;  // at the screen's pixel ratio
+};
+
+}  // namespace dialnote
