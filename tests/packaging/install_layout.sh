@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The layout that `cmake --install` gives a prefix, and the desktop entry and
+# AppStream metainfo in it as the desktop's own validators judge them.
+#   install_layout.sh CMAKE_COMMAND BUILD_DIR DESKTOP_ID WEB_ADDRESS
+set -euo pipefail
+
+cmake_command=$1
+build_dir=$2
+id=$3
+web_address=$4
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$cmake_command" --install "$build_dir" --prefix "$prefix" >/dev/null
+
+desktop="share/applications/$id.desktop"
+metainfo="share/metainfo/$id.metainfo.xml"
+png="share/icons/hicolor/48x48/apps/$id.png"
+svg="share/icons/hicolor/scalable/apps/$id.svg"
+for file in bin/dialnote "$desktop" "$metainfo" "$png" "$svg"; do
+  [ -f "$prefix/$file" ] || fail "the install holds no $file"
+done
+cd "$prefix"
+[ -x bin/dialnote ] || fail "bin/dialnote is not executable"
+file -b "$png" | grep -q "^PNG image data, 48 x 48" || fail "$png is $(file -b "$png")"
+grep -q "<svg" "$svg" || fail "$svg is no SVG drawing"
+
+# Errors, warnings and hints alike fail.
+messages=$(desktop-file-validate "$desktop" 2>&1) || true
+[ -z "$messages" ] || fail "desktop-file-validate: $messages"
+appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli rejects $metainfo"
+
+# The files name the same program, by the same id.
+expect() { grep -qxF -- "$2" "$1" || fail "$1 has no line: $2"; }
+expect "$desktop" "Exec=dialnote"
+expect "$desktop" "Icon=$id"
+expect "$desktop" "Name[fa]=دايالنوت"
+expect "$metainfo" "  <id>$id</id>"
+expect "$metainfo" "  <launchable type=\"desktop-id\">$id.desktop</launchable>"
+expect "$metainfo" "  <name xml:lang=\"fa\">دايالنوت</name>"
+expect "$metainfo" "    <binary>dialnote</binary>"
+expect "$metainfo" "  <url type=\"homepage\">$web_address</url>"
+grep -q '<release version="2.0.0"' "$metainfo" || fail "$metainfo has no 2.0.0 release"
+echo "passed: $(find . -type f | sort | tr '\n' ' ')"
