@@ -1,5 +1,6 @@
 #include "app/design_controls.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,6 +62,53 @@ void AutoSizeLabel::FitToText() {
   const int width = text().isEmpty() ? right_ - left_ : sizeHint().width();
   const int left = growth_ == Growth::kToLeft ? right_ - width : left_;
   setGeometry(left, y(), width, std::max(height_, sizeHint().height()));
+}
+
+namespace {
+
+// What assistive technology sees of an ImageControl: its role, and a press
+// action when it is a button.
+class ImageControlAccessible final : public QAccessibleWidget {
+ public:
+  explicit ImageControlAccessible(ImageControl* control)
+      : QAccessibleWidget(control, control->AccessibleRole()) {
+    if (control->AccessibleRole() == QAccessible::Button) {
+      addControllingSignal(QStringLiteral("Click()"));
+    }
+  }
+
+  [[nodiscard]] QStringList actionNames() const override {
+    return Control()->AccessibleRole() == QAccessible::Button ? QStringList{pressAction()}
+                                                              : QAccessibleWidget::actionNames();
+  }
+
+  void doAction(const QString& action) override {
+    if (action == pressAction() && Control()->AccessibleRole() == QAccessible::Button) {
+      emit Control()->Click();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  [[nodiscard]] ImageControl* Control() const { return static_cast<ImageControl*>(widget()); }
+};
+
+QAccessibleInterface* ImageControlAccessibleFactory(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String("dialnote::ImageControl") && object->isWidgetType()) {
+    return new ImageControlAccessible(static_cast<ImageControl*>(object));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+  static const bool installed = [] {
+    QAccessible::installFactory(ImageControlAccessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(installed);
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {

@@ -2,6 +2,7 @@
 // themselves to their text, pictures that report mouse events, and a line.
 #pragma once
 
+#include <QAccessible>
 #include <QCursor>
 #include <QLabel>
 #include <QPixmap>
@@ -51,12 +52,17 @@ class AutoSizeLabel : public QLabel {
 };
 
 // A picture (or an invisible area) that reports clicks and mouse events,
-// with positions in twips from its top-left corner.
+// with positions in twips from its top-left corner. Assistive technology
+// sees it in the role it plays (a picture, a button, a title bar) and can
+// press a clickable one.
 class ImageControl : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ImageControl(QWidget* parent = nullptr) : QWidget(parent) {}
+  explicit ImageControl(QWidget* parent = nullptr);
+
+  void SetAccessibleRole(QAccessible::Role role) { accessible_role_ = role; }
+  [[nodiscard]] QAccessible::Role AccessibleRole() const { return accessible_role_; }
 
   // The picture, drawn to fill the control; none leaves it invisible.
   void SetPicture(const QPixmap& picture) {
@@ -79,6 +85,7 @@ class ImageControl : public QWidget {
  private:
   QPixmap picture_;
   bool left_pressed_ = false;
+  QAccessible::Role accessible_role_ = QAccessible::Graphic;
 };
 
 // A one-pixel straight line in the window-text colour.

@@ -164,6 +164,15 @@ void Form1::BuildControls() {
   Skin1->setObjectName(QStringLiteral("Skin1"));
   Skin1->Apply(*this, background_);
 
+  imgexit->SetAccessibleRole(QAccessible::Button);
+  lbTitleBar->SetAccessibleRole(QAccessible::TitleBar);
+  setAccessibleName(FromUtf16(form1::kCaption));
+  for (const form1::AccessibleText& text : form1::AccessibleTexts()) {
+    auto* control = findChild<QWidget*>(FromUtf8(text.control));
+    control->setAccessibleName(FromUtf16(text.name));
+    control->setAccessibleDescription(FromUtf16(text.description));
+  }
+
   QWidget* previous = nullptr;
   for (const std::string_view name : form1::kTabOrder) {
     auto* control = findChild<QWidget*>(FromUtf8(name));

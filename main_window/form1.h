@@ -83,7 +83,7 @@ class Form1 : public QWidget {
   void lbTitleBar_MouseMove(int Button, int Shift, float X, float Y);
 
   Runtime& runtime_;
-  const App app_;  // a copy: the caller's object may not outlive the window
+  const App app_;              // a copy: the caller's object may not outlive the window
   QImage background_;          // at one picture pixel to one logical pixel
   QImage painted_background_;  // at the screen's pixel ratio
   bool activated_ = false;

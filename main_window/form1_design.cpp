@@ -160,7 +160,23 @@ constexpr std::array kControls = {
                   .visible = false},
 };
 
+constexpr std::array kAccessibleTexts = {
+    AccessibleText{"Text1", u"كد خطا", u"كد خطاي سه رقمي از 600 تا 800"},
+    AccessibleText{"List1", u"فهرست كدهاي خطا", u"كد خطا را از فهرست انتخاب كنيد"},
+    AccessibleText{"Command1", u"كد بعدي", u"يك كد بالاتر"},
+    AccessibleText{"Command2", u"كد قبلي", u"يك كد پايين تر"},
+    AccessibleText{"Text2", u"شرح خطا", u"توضيح كد خطاي وارد شده"},
+    AccessibleText{"cmdabout", u"درباره", u"درباره دايالنوت"},
+    AccessibleText{"web", u"وبسايت", u"باز كردن وبسايت دايالنوت در مرورگر"},
+    AccessibleText{"cmdexit", u"خروج", u"بستن دايالنوت"},
+    AccessibleText{"imgexit", u"بستن", u"بستن دايالنوت"},
+    AccessibleText{"lbTitleBar", u"نوار عنوان", u"براي جابجا كردن پنجره بكشيد"},
+    AccessibleText{"Image1", u"نماد دايالنوت", u""},
+};
+
 }  // namespace
+
+std::span<const AccessibleText> AccessibleTexts() { return kAccessibleTexts; }
 
 std::span<const ControlDesign> Controls() { return kControls; }
 

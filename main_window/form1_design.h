@@ -29,6 +29,14 @@ inline constexpr std::array<std::string_view, 8> kTabOrder = {
 // The caption of the local IP line; the address follows the final space.
 inline constexpr std::u16string_view kIpCaption = u"آي پي شما : ";
 
+// What assistive technology announces for each control a user works with.
+struct AccessibleText {
+  std::string_view control;
+  std::u16string_view name;
+  std::u16string_view description;
+};
+std::span<const AccessibleText> AccessibleTexts();
+
 // The about box's title.
 inline constexpr std::u16string_view kAboutTitle = u"Dialnote ( دايالنوت )";
 
