@@ -4,13 +4,22 @@
 // main window, the last window left, is closed.
 #include <QApplication>
 #include <QString>
+#include <cstdio>
+#include <memory>
 
+#include "app/display_check.h"
 #include "app/identity.h"
 #include "splash/application_shell.h"
 
 int main(int argc, char* argv[]) {
   using namespace dialnote::identity;
+  if (const auto missing = dialnote::MissingDisplay()) {
+    std::fprintf(stderr, "%s\n", qPrintable(*missing));
+    return 1;
+  }
+  auto guard = std::make_unique<dialnote::DisplayFailureGuard>();
   QApplication application(argc, argv);
+  guard.reset();
   QApplication::setApplicationName(
       QString::fromUtf8(kProjectName.data(), static_cast<qsizetype>(kProjectName.size())));
   QApplication::setApplicationVersion(

@@ -10,6 +10,7 @@
 #include "app/app_object.h"
 #include "app/component_registration.h"
 #include "app/design_controls.h"
+#include "app/display_check.h"
 #include "app/form_design.h"
 #include "app/skin.h"
 #include "app/title_bar_drag.h"
@@ -49,6 +50,8 @@ class AppPartsTest : public QObject {
   void xpButtonTakesItsSettingsFromThePropertyBag();
   void xpButtonClicksOnlyWhenEnabled();
   void mouseStatesAsHandlersReceiveThem();
+  void aMissingDisplayIsNamed_data();
+  void aMissingDisplayIsNamed();
 };
 
 // ---------------------------------------------------------------------------
@@ -405,6 +408,50 @@ void AppPartsTest::mouseStatesAsHandlersReceiveThem() {
   QCOMPARE(ButtonState(Qt::LeftButton | Qt::RightButton), 3);
   QCOMPARE(ShiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
   QCOMPARE(ShiftState(Qt::ControlModifier), 2);
+}
+
+void AppPartsTest::aMissingDisplayIsNamed_data() {
+  QTest::addColumn<QString>("platform");
+  QTest::addColumn<QString>("display");
+  QTest::addColumn<QString>("wayland");
+  QTest::addColumn<bool>("missing");
+  QTest::newRow("the default platform with neither") << ""
+                                                     << ""
+                                                     << "" << true;
+  QTest::newRow("the default platform with X11") << ""
+                                                 << ":0"
+                                                 << "" << false;
+  QTest::newRow("the default platform with Wayland") << ""
+                                                     << ""
+                                                     << "wayland-0" << false;
+  QTest::newRow("X11 asked for without DISPLAY") << "xcb"
+                                                 << ""
+                                                 << "wayland-0" << true;
+  QTest::newRow("X11 asked for with DISPLAY") << "xcb"
+                                              << ":1"
+                                              << "" << false;
+  QTest::newRow("Wayland asked for without its display") << "wayland"
+                                                         << ":0"
+                                                         << "" << true;
+  QTest::newRow("a Wayland variant with its display") << "wayland-egl"
+                                                      << ""
+                                                      << "w-1" << false;
+  QTest::newRow("X11 with plugin options") << "xcb:nomitshm"
+                                           << ""
+                                           << "" << true;
+  QTest::newRow("offscreen needs no display") << "offscreen"
+                                              << ""
+                                              << "" << false;
+}
+
+void AppPartsTest::aMissingDisplayIsNamed() {
+  QFETCH(QString, platform);
+  QFETCH(QString, display);
+  QFETCH(QString, wayland);
+  QFETCH(bool, missing);
+  const auto message = MissingDisplay(platform, display, wayland);
+  QCOMPARE(message.has_value(), missing);
+  if (message) QVERIFY(message->contains(QLatin1String("DISPLAY/WAYLAND_DISPLAY")));
 }
 
 }  // namespace dialnote
