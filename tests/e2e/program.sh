@@ -12,72 +12,14 @@ set -euo pipefail
 cmake_command=$1
 build_dir=$2
 
-for tool in Xvfb xdotool xwininfo xprop xclip; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps test)" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-# Ends what this script started, by process id, and does not wait forever.
-stop() {
-  kill "$1" 2>/dev/null || return 0
-  for _ in $(seq 50); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -KILL "$1" 2>/dev/null || true
-  wait "$1" 2>/dev/null || true
-}
-cleanup() {
-  if [ -n "$app_pid" ]; then stop "$app_pid"; fi
-  if [ -n "$xvfb_pid" ]; then stop "$xvfb_pid"; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  [ -s "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log" >&2
-  exit 1
-}
+source "$(dirname "$0")/lib.sh"
+e2e_setup xwininfo xprop xclip
 now() { date +%s.%N; }
-
-# Runs its arguments until they succeed, for at most $1 seconds.
-poll() {
-  local seconds=$1
-  shift
-  local deadline=$((SECONDS + seconds))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.05
-  done
-}
-
-visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
-size_of() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
-place_of() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
-                           END {print x, y}'
-}
 
 echo "-- installing into a temporary prefix"
 "$cmake_command" --install "$build_dir" --prefix "$work/prefix" >"$work/install.log"
 program="$work/prefix/bin/dialnote"
 [ -x "$program" ] || fail "the install holds no bin/dialnote"
-
-echo "-- starting a virtual display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_written() { grep -q '^[0-9][0-9]*$' "$work/display"; }
-poll 10 display_written || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(cat "$work/display")"
-poll 10 xdotool getdisplaygeometry >/dev/null || fail "the display $DISPLAY does not answer"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY
-# A sanitizer build checks the program's own memory, not D-Bus's.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 echo "-- the splash window comes first, alone"
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
