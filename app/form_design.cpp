@@ -1,7 +1,9 @@
 #include "app/form_design.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace dialnote {
 
@@ -38,6 +40,26 @@ QFont DesignFont(double points, int weight) {
   font.setPixelSize(static_cast<int>(std::lround(points * kPixelsPerPoint)));
   font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
   return font;
+}
+
+const ControlDesign& FindControl(std::span<const ControlDesign> controls, std::string_view name) {
+  const auto found = std::find_if(controls.begin(), controls.end(),
+                                  [name](const ControlDesign& c) { return c.name == name; });
+  if (found == controls.end()) {
+    throw std::out_of_range("no control of that name");
+  }
+  return *found;
+}
+
+void ApplyAccessibleTexts(QWidget& window, std::span<const AccessibleText> texts) {
+  for (const AccessibleText& text : texts) {
+    auto* control = window.findChild<QWidget*>(
+        QString::fromLatin1(text.control.data(), static_cast<qsizetype>(text.control.size())));
+    control->setAccessibleName(
+        QString::fromUtf16(text.name.data(), static_cast<qsizetype>(text.name.size())));
+    control->setAccessibleDescription(QString::fromUtf16(
+        text.description.data(), static_cast<qsizetype>(text.description.size())));
+  }
 }
 
 void ApplyDesign(QWidget& control, const ControlDesign& design) {

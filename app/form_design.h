@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 class QWidget;
@@ -85,6 +86,20 @@ struct ControlDesign {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
   }
 };
+
+// The row of `name` in a window's design table; throws std::out_of_range
+// for a name the table does not hold.
+const ControlDesign& FindControl(std::span<const ControlDesign> controls, std::string_view name);
+
+// What assistive technology announces for a control a user works with.
+struct AccessibleText {
+  std::string_view control;
+  std::u16string_view name;
+  std::u16string_view description;
+};
+
+// Gives the window's controls, found by name, their accessible texts.
+void ApplyAccessibleTexts(QWidget& window, std::span<const AccessibleText> texts);
 
 // Puts a control where its design says, with its font, colours and reading
 // order. Text and behaviour are the window's business.

@@ -167,11 +167,7 @@ void Form1::BuildControls() {
   imgexit->SetAccessibleRole(QAccessible::Button);
   lbTitleBar->SetAccessibleRole(QAccessible::TitleBar);
   setAccessibleName(FromUtf16(form1::kCaption));
-  for (const form1::AccessibleText& text : form1::AccessibleTexts()) {
-    auto* control = findChild<QWidget*>(FromUtf8(text.control));
-    control->setAccessibleName(FromUtf16(text.name));
-    control->setAccessibleDescription(FromUtf16(text.description));
-  }
+  ApplyAccessibleTexts(*this, form1::AccessibleTexts());
 
   QWidget* previous = nullptr;
   for (const std::string_view name : form1::kTabOrder) {

@@ -1,7 +1,6 @@
 #include "main_window/form1_design.h"
 
-#include <algorithm>
-#include <stdexcept>
+#include <array>
 
 namespace dialnote::form1 {
 namespace {
@@ -180,13 +179,6 @@ std::span<const AccessibleText> AccessibleTexts() { return kAccessibleTexts; }
 
 std::span<const ControlDesign> Controls() { return kControls; }
 
-const ControlDesign& Control(std::string_view name) {
-  const auto found = std::find_if(kControls.begin(), kControls.end(),
-                                  [name](const ControlDesign& c) { return c.name == name; });
-  if (found == kControls.end()) {
-    throw std::out_of_range("no control of that name");
-  }
-  return *found;
-}
+const ControlDesign& Control(std::string_view name) { return FindControl(kControls, name); }
 
 }  // namespace dialnote::form1

@@ -30,11 +30,6 @@ inline constexpr std::array<std::string_view, 8> kTabOrder = {
 inline constexpr std::u16string_view kIpCaption = u"آي پي شما : ";
 
 // What assistive technology announces for each control a user works with.
-struct AccessibleText {
-  std::string_view control;
-  std::u16string_view name;
-  std::u16string_view description;
-};
 std::span<const AccessibleText> AccessibleTexts();
 
 // The about box's title.

@@ -82,6 +82,9 @@ void Form2::BuildControls() {
   Label4 = MakeLabel(this, "Label4");
   lbTitleBar = new ImageControl(this);
   ApplyDesign(*lbTitleBar, form2::Control("lbTitleBar"));
+  lbTitleBar->SetAccessibleRole(QAccessible::TitleBar);
+  setAccessibleName(FromUtf16(form2::kAccessibleName));
+  ApplyAccessibleTexts(*this, form2::AccessibleTexts());
 
   Skin1 = new Skin(form2::kTrancolor, this);
   Skin1->setObjectName(QStringLiteral("Skin1"));

@@ -1,8 +1,6 @@
 #include "splash/form2_design.h"
 
-#include <algorithm>
 #include <array>
-#include <stdexcept>
 
 namespace dialnote::form2 {
 namespace {
@@ -89,17 +87,16 @@ constexpr std::array kControls = {
     ControlDesign{.name = "Timer3", .kind = kTimer, .interval_ms = 1500},
 };
 
+constexpr std::array kAccessibleTexts = {
+    AccessibleText{"lbTitleBar", u"نوار عنوان", u"براي جابجا كردن پنجره بكشيد"},
+};
+
 }  // namespace
+
+std::span<const AccessibleText> AccessibleTexts() { return kAccessibleTexts; }
 
 std::span<const ControlDesign> Controls() { return kControls; }
 
-const ControlDesign& Control(std::string_view name) {
-  const auto found = std::find_if(kControls.begin(), kControls.end(),
-                                  [name](const ControlDesign& c) { return c.name == name; });
-  if (found == kControls.end()) {
-    throw std::out_of_range("no control of that name");
-  }
-  return *found;
-}
+const ControlDesign& Control(std::string_view name) { return FindControl(kControls, name); }
 
 }  // namespace dialnote::form2

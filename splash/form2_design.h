@@ -31,4 +31,8 @@ inline constexpr std::u16string_view kVersionPlaceholder = u" . . . ";
 std::span<const ControlDesign> Controls();
 const ControlDesign& Control(std::string_view name);
 
+// What assistive technology announces for the window and its title strip.
+inline constexpr std::u16string_view kAccessibleName = u"دايالنوت";
+std::span<const AccessibleText> AccessibleTexts();
+
 }  // namespace dialnote::form2

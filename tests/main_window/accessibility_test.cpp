@@ -6,6 +6,8 @@
 
 #include "catalogue/error_catalogue.h"
 #include "main_window/form1.h"
+#include "splash/application_shell.h"
+#include "splash/form2.h"
 #include "tests/recording_runtime.h"
 
 namespace dialnote {
@@ -41,6 +43,7 @@ class AccessibilityTest : public QObject {
   void everyInteractiveControlOfTheMainWindowIsNamed();
   void theExplanationBoxReadsOutTheExplanation();
   void theCloseImageCanBePressed();
+  void theSplashWindowIsNamedAndReadable();
 
  private:
   testing::RecordingRuntime runtime_;
@@ -120,6 +123,33 @@ void AccessibilityTest::theCloseImageCanBePressed() {
            QStringList{QAccessibleActionInterface::pressAction()});
   close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(runtime_.ends, 1);
+}
+
+// The splash takes no input but its title strip; a screen reader names the
+// window and reads every caption.
+void AccessibilityTest::theSplashWindowIsNamedAndReadable() {
+  ApplicationShell shell(runtime_, App(QStringLiteral("/opt/dialnote/dialnote")));
+  shell.Start();
+  Form2* splash = shell.Splash();
+  QVERIFY(QTest::qWaitForWindowExposed(splash));
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(splash);
+  QCOMPARE(window->text(QAccessible::Name), QStringLiteral("دايالنوت"));
+  int interactive = 0;
+  int captions = 0;
+  for (int i = 0; i < window->childCount(); ++i) {
+    QAccessibleInterface* child = window->child(i);
+    if (IsInteractive(child->role())) {
+      ++interactive;
+      QCOMPARE(child->role(), QAccessible::TitleBar);
+      QVERIFY(HasArabicScript(child->text(QAccessible::Name)));
+      QVERIFY(!child->text(QAccessible::Description).isEmpty());
+    }
+    if (child->role() == QAccessible::StaticText && !child->text(QAccessible::Name).isEmpty()) {
+      ++captions;
+    }
+  }
+  QCOMPARE(interactive, 1);
+  QCOMPARE(captions, 5);  // title, version line, authors, copyright line, web address
 }
 
 }  // namespace dialnote
