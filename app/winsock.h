@@ -2,18 +2,22 @@
 // address from it.
 #pragma once
 
-#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QString>
 
 namespace dialnote {
 
+struct InterfaceAddress {
+  bool ipv4 = false;
+  QString text;  // dotted decimal for IPv4
+};
+
 struct NetworkInterfaceState {
   bool up = false;
   bool running = false;
   bool loopback = false;
-  QList<QHostAddress> addresses;
+  QList<InterfaceAddress> addresses;
 };
 
 class Winsock : public QObject {

@@ -208,10 +208,10 @@ void AppPartsTest::dragMove() {
 void AppPartsTest::localAddress_data() {
   QTest::addColumn<QList<NetworkInterfaceState>>("interfaces");
   QTest::addColumn<QString>("address");
-  const QHostAddress loopback(QStringLiteral("127.0.0.1"));
-  const QHostAddress lan(QStringLiteral("192.168.1.20"));
-  const QHostAddress wifi(QStringLiteral("10.0.0.7"));
-  const QHostAddress v6(QStringLiteral("fe80::1"));
+  const InterfaceAddress loopback{true, QStringLiteral("127.0.0.1")};
+  const InterfaceAddress lan{true, QStringLiteral("192.168.1.20")};
+  const InterfaceAddress wifi{true, QStringLiteral("10.0.0.7")};
+  const InterfaceAddress v6{false, QStringLiteral("fe80::1")};
   QTest::newRow("no interface at all") << QList<NetworkInterfaceState>{} << "127.0.0.1";
   QTest::newRow("only the loopback")
       << QList<NetworkInterfaceState>{{true, true, true, {loopback}}} << "127.0.0.1";

@@ -25,11 +25,13 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = utils ] || fail "Section: $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 depends=$(field Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libc6 libstdc++6 \
-  fonts-dejavu-core; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-dejavu-core; do
   [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
     fail "Depends lacks $package: $depends"
 done
+
+# The local address comes from the system, not from Qt's network module.
+[[ "$depends" != *libqt6network6* ]] || fail "Depends holds libqt6network6: $depends"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/dialnote "./usr/share/applications/$id.desktop" \
