@@ -76,7 +76,10 @@ Control* Make(QWidget* window, std::string_view name) {
 }  // namespace
 
 Form1::Form1(Runtime& runtime, const App& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), runtime_(runtime), app_(app) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      runtime_(runtime),
+      app_(app),
+      background_(u"form1_background") {
   Form_Initialize();
   BuildControls();
   ConnectHandlers();
@@ -93,7 +96,6 @@ void Form1::BuildControls() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
-  background_ = LoadArtwork(u"form1_background", 1.0);
 
   // Creation order is stacking order: on the title strip, imgexit lies over
   // lbTitleBar, which lies over Label3 and Image1.
@@ -162,7 +164,7 @@ void Form1::BuildControls() {
   Winsock1->setObjectName(QStringLiteral("Winsock1"));
   Skin1 = new Skin(kTrancolor, this);
   Skin1->setObjectName(QStringLiteral("Skin1"));
-  Skin1->Apply(*this, background_);
+  Skin1->Apply(*this, background_.Picture());
 
   imgexit->SetAccessibleRole(QAccessible::Button);
   lbTitleBar->SetAccessibleRole(QAccessible::TitleBar);
@@ -208,16 +210,7 @@ void Form1::showEvent(QShowEvent* event) {
   }
 }
 
-void Form1::paintEvent(QPaintEvent* /*event*/) {
-  // The picture is drawn for the screen the window is on; a move to a screen
-  // of another pixel ratio draws it afresh.
-  const qreal ratio = devicePixelRatioF() > 1.0 ? 2.0 : 1.0;  // the artwork's two scales
-  if (painted_background_.isNull() || painted_background_.devicePixelRatio() != ratio) {
-    painted_background_ = LoadArtwork(u"form1_background", devicePixelRatioF());
-  }
-  QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), painted_background_);
-}
+void Form1::paintEvent(QPaintEvent* /*event*/) { background_.Paint(*this); }
 
 // ---------------------------------------------------------------------------
 // Start-up

@@ -16,6 +16,7 @@
 #include "app/design_controls.h"
 #include "app/runtime.h"
 #include "app/skin.h"
+#include "app/window_background.h"
 #include "app/winsock.h"
 #include "app/xp_button.h"
 #include "main_window/qt_controls.h"
@@ -84,8 +85,7 @@ class Form1 : public QWidget {
 
   Runtime& runtime_;
   const App app_;              // a copy: the caller's object may not outlive the window
-  QImage background_;          // at one picture pixel to one logical pixel
-  QImage painted_background_;  // at the screen's pixel ratio
+  WindowBackground background_;
   bool activated_ = false;
   std::unique_ptr<LineEditTextBox> text1_box_;
   std::unique_ptr<PlainTextBox> text2_box_;

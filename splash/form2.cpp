@@ -52,7 +52,9 @@ QString VersionCaption(qint16 major, qint16 minor, qint16 revision) {
 // screen window would also have no taskbar button, but window managers
 // refuse to move those.
 Form2::Form2(ApplicationShell& shell)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), shell_(shell) {
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      shell_(shell),
+      background_(u"form2_background") {
   BuildControls();
   ConnectHandlers();
   Form_Load();
@@ -71,7 +73,6 @@ void Form2::BuildControls() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
-  background_ = LoadArtwork(u"form2_background", 1.0);
 
   // Creation order is stacking order: lbTitleBar lies over Label5, so a
   // press on the title text starts a drag too.
@@ -88,7 +89,7 @@ void Form2::BuildControls() {
 
   Skin1 = new Skin(form2::kTrancolor, this);
   Skin1->setObjectName(QStringLiteral("Skin1"));
-  Skin1->Apply(*this, background_);
+  Skin1->Apply(*this, background_.Picture());
 
   Timer1 = MakeTimer(this, "Timer1");
   Timer2 = MakeTimer(this, "Timer2");
@@ -103,16 +104,7 @@ void Form2::ConnectHandlers() {
   connect(lbTitleBar, &ImageControl::MouseMove, this, &Form2::lbTitleBar_MouseMove);
 }
 
-void Form2::paintEvent(QPaintEvent* /*event*/) {
-  // The picture is drawn for the screen the window is on; a move to a screen
-  // of another pixel ratio draws it afresh.
-  const qreal ratio = devicePixelRatioF() > 1.0 ? 2.0 : 1.0;  // the artwork's two scales
-  if (painted_background_.isNull() || painted_background_.devicePixelRatio() != ratio) {
-    painted_background_ = LoadArtwork(u"form2_background", devicePixelRatioF());
-  }
-  QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), painted_background_);
-}
+void Form2::paintEvent(QPaintEvent* /*event*/) { background_.Paint(*this); }
 
 void Form2::Unload() {
   for (QTimer* timer : {Timer1, Timer2, Timer3}) {

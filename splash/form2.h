@@ -10,6 +10,7 @@
 
 #include "app/design_controls.h"
 #include "app/skin.h"
+#include "app/window_background.h"
 
 namespace dialnote {
 
@@ -63,8 +64,7 @@ class Form2 : public QWidget {
   void lbTitleBar_MouseMove(int Button, int Shift, float X, float Y);
 
   ApplicationShell& shell_;
-  QImage background_;          // at one picture pixel to one logical pixel
-  QImage painted_background_;  // at the screen's pixel ratio
+  WindowBackground background_;
 };
 
 }  // namespace dialnote

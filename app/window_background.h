@@ -1,0 +1,33 @@
+// A window's background picture: its frame, title strip and artwork, drawn
+// unscaled at the window's origin. The picture at one pixel per logical
+// pixel also gives the window its shape (Skin); a screen with a device pixel
+// ratio above 1 gets the picture drawn at twice the size, loaded when first
+// needed.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringView>
+
+class QWidget;
+
+namespace dialnote {
+
+class WindowBackground {
+ public:
+  // `name` is the embedded picture's name, such as u"form1_background".
+  explicit WindowBackground(QStringView name);
+
+  // One picture pixel to one logical pixel.
+  [[nodiscard]] const QImage& Picture() const { return picture_; }
+
+  // Draws the picture for `window`'s screen at the window's origin.
+  void Paint(QWidget& window);
+
+ private:
+  QString name_;
+  QImage picture_;
+  QImage doubled_;  // for device pixel ratios above 1, once needed
+};
+
+}  // namespace dialnote
