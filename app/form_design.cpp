@@ -39,6 +39,10 @@ QFont DesignFont(double points, int weight) {
                     QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Arabic")});
   font.setPixelSize(static_cast<int>(std::lround(points * kPixelsPerPoint)));
   font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
+  // Each script's text takes the first family above that has the script;
+  // every family there covers Persian and Latin, so merging glyphs from
+  // other fonts, and the fontconfig fallback search it needs, is not needed.
+  font.setStyleStrategy(QFont::NoFontMerging);
   return font;
 }
 
