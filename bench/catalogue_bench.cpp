@@ -15,36 +15,19 @@ namespace {
 using testing::FakeListBox;
 using testing::FakeTextBox;
 
-void BM_LookupHit(benchmark::State& state) {
-  std::u16string_view code = u"784";
+void BM_Lookup(benchmark::State& state, std::u16string_view code) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(code);
     benchmark::DoNotOptimize(ErrorCatalogue::Lookup(code));
   }
 }
-BENCHMARK(BM_LookupHit);
+BENCHMARK_CAPTURE(BM_Lookup, Hit, u"784");
+BENCHMARK_CAPTURE(BM_Lookup, Miss, u"78");
+BENCHMARK_CAPTURE(BM_Lookup, MissOutOfRange, u"801");
 
-void BM_LookupMiss(benchmark::State& state) {
-  std::u16string_view code = u"78";
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(code);
-    benchmark::DoNotOptimize(ErrorCatalogue::Lookup(code));
-  }
-}
-BENCHMARK(BM_LookupMiss);
-
-void BM_LookupMissOutOfRange(benchmark::State& state) {
-  std::u16string_view code = u"801";
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(code);
-    benchmark::DoNotOptimize(ErrorCatalogue::Lookup(code));
-  }
-}
-BENCHMARK(BM_LookupMissOutOfRange);
-
-// The steady state: the box already shows the entry's explanation.
-void BM_PollTickUnchanged(benchmark::State& state) {
-  FakeTextBox entry(u"784");
+// The box already shows the explanation ("784"), or the entry holds no code.
+void BM_PollTick(benchmark::State& state, std::u16string_view entry_text) {
+  FakeTextBox entry{std::u16string(entry_text)};
   FakeTextBox box;
   LookupPoll::Tick(entry, box);
   for (auto _ : state) {
@@ -52,20 +35,11 @@ void BM_PollTickUnchanged(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
 }
-BENCHMARK(BM_PollTickUnchanged);
-
-void BM_PollTickOnNoCode(benchmark::State& state) {
-  FakeTextBox entry(u"78");
-  FakeTextBox box;
-  for (auto _ : state) {
-    LookupPoll::Tick(entry, box);
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_PollTickOnNoCode);
+BENCHMARK_CAPTURE(BM_PollTick, Unchanged, u"784");
+BENCHMARK_CAPTURE(BM_PollTick, OnNoCode, u"78");
 
 // One pass on each kind of text; the entry is preset before each pass.
-void RunPass(benchmark::State& state, std::u16string_view start) {
+void BM_Pass(benchmark::State& state, std::u16string_view start) {
   FakeListBox list;
   CodeEntryRules::FillList(list);
   FakeTextBox entry(u"600", 3);
@@ -77,14 +51,9 @@ void RunPass(benchmark::State& state, std::u16string_view start) {
   }
 }
 
-void BM_PassOnACode(benchmark::State& state) { RunPass(state, u"742"); }
-BENCHMARK(BM_PassOnACode);
-
-void BM_PassOnEight(benchmark::State& state) { RunPass(state, u"8"); }  // nests a second pass
-BENCHMARK(BM_PassOnEight);
-
-void BM_PassOnTwoCharacters(benchmark::State& state) { RunPass(state, u"74"); }
-BENCHMARK(BM_PassOnTwoCharacters);
+BENCHMARK_CAPTURE(BM_Pass, OnACode, u"742");
+BENCHMARK_CAPTURE(BM_Pass, OnEight, u"8");  // nests a second pass
+BENCHMARK_CAPTURE(BM_Pass, OnTwoCharacters, u"74");
 
 }  // namespace
 }  // namespace dialnote

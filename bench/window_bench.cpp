@@ -47,30 +47,20 @@ class AllocationCount {
   long start_;
 };
 
-void BM_TickOverWidgetsUnchanged(benchmark::State& state) {
-  QLineEdit entry(QStringLiteral("784"));
+// The box already shows the explanation ("784"), or the entry holds no code.
+void BM_TickOverWidgets(benchmark::State& state, const char* entry_text) {
+  QLineEdit entry(QString::fromLatin1(entry_text));
   QPlainTextEdit explanation;
   LineEditTextBox entry_box(entry);
   PlainTextBox explanation_box(explanation);
-  LookupPoll::Tick(entry_box, explanation_box);  // the box now shows 784's explanation
+  LookupPoll::Tick(entry_box, explanation_box);
   AllocationCount count(state);
   for (auto _ : state) {
     LookupPoll::Tick(entry_box, explanation_box);
   }
 }
-BENCHMARK(BM_TickOverWidgetsUnchanged);
-
-void BM_TickOverWidgetsOnNoCode(benchmark::State& state) {
-  QLineEdit entry(QStringLiteral("78"));
-  QPlainTextEdit explanation;
-  LineEditTextBox entry_box(entry);
-  PlainTextBox explanation_box(explanation);
-  AllocationCount count(state);
-  for (auto _ : state) {
-    LookupPoll::Tick(entry_box, explanation_box);
-  }
-}
-BENCHMARK(BM_TickOverWidgetsOnNoCode);
+BENCHMARK_CAPTURE(BM_TickOverWidgets, Unchanged, "784");
+BENCHMARK_CAPTURE(BM_TickOverWidgets, OnNoCode, "78");
 
 // A pass on a code over the real list of 201 entries.
 void BM_PassOverWidgetsOnACode(benchmark::State& state) {
