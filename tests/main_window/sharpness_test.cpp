@@ -21,7 +21,9 @@ QImage GrabForm1() {
   Form1 form(runtime, App(QStringLiteral("/opt/dialnote/dialnote")));
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return {};
-  form.Timer1->stop();  // the explanation is already shown after the first tick
+  // Once the first tick has shown the explanation, nothing changes any more.
+  if (!QTest::qWaitFor([&form] { return !form.Text2->toPlainText().isEmpty(); })) return {};
+  form.Timer1->stop();
   QTest::qWait(20);
   return form.grab().toImage();
 }
