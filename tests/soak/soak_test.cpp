@@ -66,9 +66,10 @@ class SoakTest : public QObject {
 void SoakTest::initTestCase() {
   QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
            "the soak runs on a real X display (xvfb-run)");
-  const quint32 seed = qEnvironmentVariableIsSet("DIALNOTE_SOAK_SEED")
-                           ? qEnvironmentVariableIntValue("DIALNOTE_SOAK_SEED")
-                           : static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
+  const quint32 seed =
+      qEnvironmentVariableIsSet("DIALNOTE_SOAK_SEED")
+          ? static_cast<quint32>(qEnvironmentVariableIntValue("DIALNOTE_SOAK_SEED"))
+          : static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
   qInfo("soak seed %u", seed);
   random_.seed(seed);
   for (const CatalogueEntry& entry : ErrorCatalogue::Entries()) {
