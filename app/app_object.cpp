@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "app/identity.h"
+#include "app/qt_text.h"
 
 namespace dialnote {
 namespace {
@@ -44,10 +45,7 @@ QString ExecutablePath(const QString& folder, const QString& exe_name, const QSt
   return folder + separator + exe_name + suffix;
 }
 
-QString App::Title() const {
-  return QString::fromUtf16(identity::kTitle.data(),
-                            static_cast<qsizetype>(identity::kTitle.size()));
-}
+QString App::Title() const { return ToQString(identity::kTitle); }
 qint16 App::Major() const { return identity::kMajor; }
 qint16 App::Minor() const { return identity::kMinor; }
 qint16 App::Revision() const { return identity::kRevision; }

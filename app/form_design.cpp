@@ -5,6 +5,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "app/qt_text.h"
+
 namespace dialnote {
 
 QColor ToQColor(OleColor colour, const QPalette& palette) {
@@ -59,10 +61,8 @@ void ApplyAccessibleTexts(QWidget& window, std::span<const AccessibleText> texts
   for (const AccessibleText& text : texts) {
     auto* control = window.findChild<QWidget*>(
         QString::fromLatin1(text.control.data(), static_cast<qsizetype>(text.control.size())));
-    control->setAccessibleName(
-        QString::fromUtf16(text.name.data(), static_cast<qsizetype>(text.name.size())));
-    control->setAccessibleDescription(QString::fromUtf16(
-        text.description.data(), static_cast<qsizetype>(text.description.size())));
+    control->setAccessibleName(ToQString(text.name));
+    control->setAccessibleDescription(ToQString(text.description));
   }
 }
 

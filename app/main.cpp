@@ -9,6 +9,7 @@
 
 #include "app/display_check.h"
 #include "app/identity.h"
+#include "app/qt_text.h"
 #include "splash/application_shell.h"
 
 int main(int argc, char* argv[]) {
@@ -20,16 +21,13 @@ int main(int argc, char* argv[]) {
   auto guard = std::make_unique<dialnote::DisplayFailureGuard>();
   QApplication application(argc, argv);
   guard.reset();
-  QApplication::setApplicationName(
-      QString::fromUtf8(kProjectName.data(), static_cast<qsizetype>(kProjectName.size())));
+  QApplication::setApplicationName(dialnote::ToQString(kProjectName));
   QApplication::setApplicationVersion(
       QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
   // The title names the program in the platform's own messages and lists.
-  QApplication::setApplicationDisplayName(
-      QString::fromUtf16(kTitle.data(), static_cast<qsizetype>(kTitle.size())));
+  QApplication::setApplicationDisplayName(dialnote::ToQString(kTitle));
   // Ties the windows to the installed desktop entry and its icon.
-  QApplication::setDesktopFileName(
-      QString::fromUtf8(kDesktopId.data(), static_cast<qsizetype>(kDesktopId.size())));
+  QApplication::setDesktopFileName(dialnote::ToQString(kDesktopId));
 
   dialnote::ApplicationShell shell;
   shell.Start();

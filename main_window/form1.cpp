@@ -9,6 +9,7 @@
 #include "app/component_registration.h"
 #include "app/identity.h"
 #include "app/module1.h"
+#include "app/qt_text.h"
 #include "app/title_bar_drag.h"
 #include "assets/artwork.h"
 #include "catalogue/code_entry_rules.h"
@@ -17,14 +18,6 @@
 
 namespace dialnote {
 namespace {
-
-QString FromUtf16(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // `trancolor` of Skin1: #00FFFF.
 constexpr OleColor kTrancolor = 16776960;
@@ -90,7 +83,7 @@ Form1::~Form1() = default;
 
 void Form1::BuildControls() {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(FromUtf16(form1::kCaption));
+  setWindowTitle(ToQString(form1::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/dialnote/icon.png")));
   setFixedSize(form1::ClientSize());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -168,12 +161,12 @@ void Form1::BuildControls() {
 
   imgexit->SetAccessibleRole(QAccessible::Button);
   lbTitleBar->SetAccessibleRole(QAccessible::TitleBar);
-  setAccessibleName(FromUtf16(form1::kCaption));
+  setAccessibleName(ToQString(form1::kCaption));
   ApplyAccessibleTexts(*this, form1::AccessibleTexts());
 
   QWidget* previous = nullptr;
   for (const std::string_view name : form1::kTabOrder) {
-    auto* control = findChild<QWidget*>(FromUtf8(name));
+    auto* control = findChild<QWidget*>(ToQString(name));
     if (previous != nullptr) {
       setTabOrder(previous, control);
     }
@@ -222,7 +215,7 @@ void Form1::Form_Activate() {
   Text1->setFocus(Qt::ActiveWindowFocusReason);
   Text1->selectAll();  // the first code typed replaces "600"
   CodeEntryRules::FillList(*list1_box_);
-  Label2->SetCaption(FromUtf16(form1::kIpCaption) + Winsock1->LocalIP());
+  Label2->SetCaption(ToQString(form1::kIpCaption) + Winsock1->LocalIP());
 }
 
 // ---------------------------------------------------------------------------
@@ -247,15 +240,15 @@ void Form1::List1_Click() { CodeEntryRules::PickFromList(*text1_box_, *list1_box
 
 void Form1::cmdabout_Click() {
   const QString path =
-      ExecutablePath(app_.Path(), app_.EXEName(), FromUtf8(identity::kExecutableSuffix));
+      ExecutablePath(app_.Path(), app_.EXEName(), ToQString(identity::kExecutableSuffix));
   const QIcon icon = Module1::ExtractIconA(0, path, 0);
   Module1::ShellAboutA(
-      this, FromUtf16(form1::kAboutTitle),
-      FromUtf8(identity::kCopyrightLine) + QLatin1Char('\n') + FromUtf8(identity::kWebAddress),
+      this, ToQString(form1::kAboutTitle),
+      ToQString(identity::kCopyrightLine) + QLatin1Char('\n') + ToQString(identity::kWebAddress),
       icon);
 }
 
-void Form1::web_Click() { Module1::ShellOpen(FromUtf8(identity::kWebAddress)); }
+void Form1::web_Click() { Module1::ShellOpen(ToQString(identity::kWebAddress)); }
 
 void Form1::cmdexit_Click() { runtime_.End(); }
 

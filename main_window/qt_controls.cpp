@@ -4,16 +4,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "app/qt_text.h"
+
 namespace dialnote {
 namespace {
-
-std::u16string_view View(const QString& text) {
-  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool Same(const QString& shown, std::u16string_view text) {
   return QStringView(shown) == QStringView(text.data(), static_cast<qsizetype>(text.size()));

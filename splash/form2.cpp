@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/identity.h"
+#include "app/qt_text.h"
 #include "app/title_bar_drag.h"
 #include "assets/artwork.h"
 #include "splash/application_shell.h"
@@ -13,14 +14,6 @@
 
 namespace dialnote {
 namespace {
-
-QString FromUtf16(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 AutoSizeLabel* MakeLabel(QWidget* window, std::string_view name) {
   auto* label = new AutoSizeLabel(window);
@@ -42,7 +35,7 @@ QTimer* MakeTimer(QObject* window, std::string_view name) {
 }  // namespace
 
 QString VersionCaption(qint16 major, qint16 minor, qint16 revision) {
-  return FromUtf16(form2::kVersionWord) + QLatin1Char(' ') + QString::number(major) +
+  return ToQString(form2::kVersionWord) + QLatin1Char(' ') + QString::number(major) +
          QLatin1Char('.') + QString::number(minor) + QLatin1Char('.') + QString::number(revision) +
          QLatin1Char(' ');
 }
@@ -84,7 +77,7 @@ void Form2::BuildControls() {
   lbTitleBar = new ImageControl(this);
   ApplyDesign(*lbTitleBar, form2::Control("lbTitleBar"));
   lbTitleBar->SetAccessibleRole(QAccessible::TitleBar);
-  setAccessibleName(FromUtf16(form2::kAccessibleName));
+  setAccessibleName(ToQString(form2::kAccessibleName));
   ApplyAccessibleTexts(*this, form2::AccessibleTexts());
 
   Skin1 = new Skin(form2::kTrancolor, this);
@@ -120,11 +113,11 @@ void Form2::Unload() {
 // Handlers
 
 void Form2::Form_Load() {
-  Label1->SetCaption(FromUtf16(form2::kVersionWord) + QLatin1Char(' ') +
-                     FromUtf16(form2::kVersionPlaceholder) + QLatin1Char(' '));
-  Label2->SetCaption(FromUtf16(identity::kAuthors));
-  Label3->SetCaption(FromUtf8(identity::kCopyrightLine));
-  Label4->SetCaption(FromUtf8(identity::kWebAddress));
+  Label1->SetCaption(ToQString(form2::kVersionWord) + QLatin1Char(' ') +
+                     ToQString(form2::kVersionPlaceholder) + QLatin1Char(' '));
+  Label2->SetCaption(ToQString(identity::kAuthors));
+  Label3->SetCaption(ToQString(identity::kCopyrightLine));
+  Label4->SetCaption(ToQString(identity::kWebAddress));
 }
 
 void Form2::Timer1_Timer() {
