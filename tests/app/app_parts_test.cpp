@@ -39,8 +39,6 @@ class AppPartsTest : public QObject {
   void localAddress_data();
   void localAddress();
   void skinLeavesOnlyKeyColouredPixelsOut();
-  void twipsBecomePixels_data();
-  void twipsBecomePixels();
   void coloursKeepRedInTheLowByte_data();
   void coloursKeepRedInTheLowByte();
   void designFontIsSizedForNinetySixDotsPerInch_data();
@@ -49,7 +47,6 @@ class AppPartsTest : public QObject {
   void autoSizeLabelsKeepTheirFixedEdge();
   void xpButtonTakesItsSettingsFromThePropertyBag();
   void xpButtonClicksOnlyWhenEnabled();
-  void mouseStatesAsHandlersReceiveThem();
   void aMissingDisplayIsNamed_data();
   void aMissingDisplayIsNamed();
 };
@@ -258,22 +255,6 @@ void AppPartsTest::skinLeavesOnlyKeyColouredPixelsOut() {
 
 // ---------------------------------------------------------------------------
 
-void AppPartsTest::twipsBecomePixels_data() {
-  QTest::addColumn<int>("twips");
-  QTest::addColumn<int>("pixels");
-  QTest::newRow("a whole pixel") << 2760 << 184;
-  QTest::newRow("a third of a pixel more rounds down") << 830 << 55;
-  QTest::newRow("two thirds of a pixel more rounds up") << 4930 << 329;
-  QTest::newRow("a negative place") << -240 << -16;
-  QTest::newRow("the close image's left") << 110 << 7;
-  QTest::newRow("an empty label's width") << 45 << 3;
-}
-
-void AppPartsTest::twipsBecomePixels() {
-  QFETCH(int, twips);
-  QTEST(TwipsToPixels(twips), "pixels");
-}
-
 void AppPartsTest::coloursKeepRedInTheLowByte_data() {
   QTest::addColumn<uint>("stored");
   QTest::addColumn<QColor>("colour");
@@ -399,15 +380,6 @@ void AppPartsTest::xpButtonClicksOnlyWhenEnabled() {
   button.ReadProperties({{QStringLiteral("enab"), false}});
   QTest::mouseClick(&button, Qt::LeftButton);
   QCOMPARE(clicks.count(), 1);
-}
-
-void AppPartsTest::mouseStatesAsHandlersReceiveThem() {
-  QCOMPARE(ButtonState(Qt::LeftButton), 1);
-  QCOMPARE(ButtonState(Qt::RightButton), 2);
-  QCOMPARE(ButtonState(Qt::MiddleButton), 4);
-  QCOMPARE(ButtonState(Qt::LeftButton | Qt::RightButton), 3);
-  QCOMPARE(ShiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
-  QCOMPARE(ShiftState(Qt::ControlModifier), 2);
 }
 
 void AppPartsTest::aMissingDisplayIsNamed_data() {
