@@ -12,6 +12,7 @@ namespace dialnote {
 struct CatalogueEntry {
   std::u16string_view code;
   std::u16string_view explanation;
+  std::string_view symbol;  // the code's name in the Windows headers, ASCII
 };
 
 class ErrorCatalogue {
@@ -24,6 +25,11 @@ class ErrorCatalogue {
   // UTF-16 code units and the same length. No trimming, no reading as a
   // number, no folding of other digit forms. O(1) and allocation-free.
   static std::optional<std::u16string_view> Lookup(std::u16string_view code);
+
+  // The code whose symbol is `symbol`, compared without regard to the case of
+  // ASCII letters ("error_authentication_failure" names 691, "pending" 600).
+  // Nothing else is folded or trimmed. Allocation-free.
+  static std::optional<int> CodeOfSymbol(std::string_view symbol);
 
   static std::span<const CatalogueEntry> Entries();  // in ascending code order
 };
