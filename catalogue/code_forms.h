@@ -1,0 +1,31 @@
+// Reads the error code a user names on the command line, in any of the forms
+// Windows and its tools show it:
+//   decimal            691, 0691, " 691 "
+//   HRESULT, hex       0x800702B3, 0X800702b3, 800702B3
+//   HRESULT, signed    -2147024205   (as .NET and PowerShell print it)
+//   symbol             ERROR_AUTHENTICATION_FAILURE, error_authentication_failure
+// The HRESULT forms are those of HRESULT_FROM_WIN32(code) = 0x80070000 | code.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace dialnote {
+
+// The code in 600..800 that `argument` (UTF-8 bytes) names, or nothing.
+//
+// Surrounding ASCII spaces and tabs are ignored; nothing inside the text is.
+// - Decimal: ASCII digits only, leading zeros allowed. A text of decimal
+//   digits alone is always decimal, never hex: "80070258" names nothing, the
+//   HRESULT of 600 needs its prefix, "0x80070258".
+// - Hex HRESULT: an optional "0x" or "0X", then exactly eight hex digits in
+//   either case, as Windows prints an HRESULT; no more leading zeros, no
+//   shorter forms ("0x2B3" is not an HRESULT and names nothing).
+// - Signed HRESULT: "-" and the digits as .NET prints them, without leading
+//   zeros. A leading "+" is no form anyone prints, and is refused.
+// - Symbol: as ErrorCatalogue::CodeOfSymbol, any case of ASCII letters.
+// Any other text, or a value outside 600..800, names nothing. Allocation-free,
+// no exceptions, any length of input.
+std::optional<int> ReadCode(std::string_view argument);
+
+}  // namespace dialnote
