@@ -1,4 +1,4 @@
-#include "splash/application_shell.h"
+#include "app/application_shell.h"
 
 #include "main_window/form1.h"
 #include "splash/form2.h"
@@ -16,7 +16,7 @@ void ApplicationShell::Start() {
     return;
   }
   started_ = true;
-  form2_ = new Form2(*this);
+  form2_ = new Form2(app_, [this] { ShowMainForm(); });
   form2_->show();
 }
 

@@ -8,12 +8,12 @@
 #include <QPointer>
 #include <memory>
 
-#include "app/app_object.h"
-#include "app/runtime.h"
+#include "main_window/form1.h"
+#include "platform/app_object.h"
+#include "platform/runtime.h"
 
 namespace dialnote {
 
-class Form1;
 class Form2;
 
 class ApplicationShell : public QObject {

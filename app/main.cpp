@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/display_check.h"
-#include "app/identity.h"
-#include "app/qt_text.h"
-#include "splash/application_shell.h"
+#include "app/application_shell.h"
+#include "platform/display_check.h"
+#include "platform/identity.h"
+#include "platform/qt_text.h"
 
 int main(int argc, char* argv[]) {
   using namespace dialnote::identity;

@@ -1,4 +1,4 @@
-#include "app/skin.h"
+#include "components/skin.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QRegion>
 
-#include "app/form_design.h"
+#include "window_kit/form_design.h"
 
 class QWidget;
 

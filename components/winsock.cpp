@@ -1,4 +1,4 @@
-#include "app/winsock.h"
+#include "components/winsock.h"
 
 #ifdef Q_OS_WIN
 #include <QNetworkInterface>

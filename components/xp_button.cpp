@@ -1,4 +1,4 @@
-#include "app/xp_button.h"
+#include "components/xp_button.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QVariantMap>
 
-#include "app/form_design.h"
+#include "window_kit/form_design.h"
 
 namespace dialnote {
 

@@ -6,15 +6,15 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "app/component_registration.h"
-#include "app/identity.h"
-#include "app/module1.h"
-#include "app/qt_text.h"
-#include "app/title_bar_drag.h"
 #include "assets/artwork.h"
 #include "catalogue/code_entry_rules.h"
 #include "catalogue/lookup_poll.h"
 #include "main_window/form1_design.h"
+#include "platform/component_registration.h"
+#include "platform/identity.h"
+#include "platform/module1.h"
+#include "platform/qt_text.h"
+#include "window_kit/title_bar_drag.h"
 
 namespace dialnote {
 namespace {

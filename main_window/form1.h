@@ -12,14 +12,14 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/app_object.h"
-#include "app/design_controls.h"
-#include "app/runtime.h"
-#include "app/skin.h"
-#include "app/window_background.h"
-#include "app/winsock.h"
-#include "app/xp_button.h"
+#include "components/skin.h"
+#include "components/winsock.h"
+#include "components/xp_button.h"
 #include "main_window/qt_controls.h"
+#include "platform/app_object.h"
+#include "platform/runtime.h"
+#include "window_kit/design_controls.h"
+#include "window_kit/window_background.h"
 
 namespace dialnote {
 
@@ -84,7 +84,7 @@ class Form1 : public QWidget {
   void lbTitleBar_MouseMove(int Button, int Shift, float X, float Y);
 
   Runtime& runtime_;
-  const App app_;              // a copy: the caller's object may not outlive the window
+  const App app_;  // a copy: the caller's object may not outlive the window
   WindowBackground background_;
   bool activated_ = false;
   std::unique_ptr<LineEditTextBox> text1_box_;

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/form_design.h"
+#include "window_kit/form_design.h"
 
 namespace dialnote::form1 {
 

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace dialnote {
 namespace {

@@ -1,10 +1,10 @@
-#include "app/app_object.h"
+#include "platform/app_object.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#include "app/identity.h"
-#include "app/qt_text.h"
+#include "platform/identity.h"
+#include "platform/qt_text.h"
 
 namespace dialnote {
 namespace {

@@ -1,8 +1,8 @@
-#include "app/component_registration.h"
+#include "platform/component_registration.h"
 
-#include "app/app_object.h"
-#include "app/qt_text.h"
-#include "app/runtime.h"
+#include "platform/app_object.h"
+#include "platform/qt_text.h"
+#include "platform/runtime.h"
 
 namespace dialnote {
 

@@ -1,4 +1,4 @@
-#include "app/display_check.h"
+#include "platform/display_check.h"
 
 #include <QtGlobal>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "app/module1.h"
+#include "platform/module1.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "app/runtime.h"
+#include "platform/runtime.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -5,12 +5,11 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/identity.h"
-#include "app/qt_text.h"
-#include "app/title_bar_drag.h"
 #include "assets/artwork.h"
-#include "splash/application_shell.h"
+#include "platform/identity.h"
+#include "platform/qt_text.h"
 #include "splash/form2_design.h"
+#include "window_kit/title_bar_drag.h"
 
 namespace dialnote {
 namespace {
@@ -44,9 +43,10 @@ QString VersionCaption(qint16 major, qint16 minor, qint16 revision) {
 // window that the program, or the window manager for it, can move; a splash
 // screen window would also have no taskbar button, but window managers
 // refuse to move those.
-Form2::Form2(ApplicationShell& shell)
+Form2::Form2(const App& app, std::function<void()> show_main_form)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
-      shell_(shell),
+      app_(app),
+      show_main_form_(std::move(show_main_form)),
       background_(u"form2_background") {
   BuildControls();
   ConnectHandlers();
@@ -125,14 +125,13 @@ void Form2::Timer1_Timer() {
 }
 
 void Form2::Timer3_Timer() {
-  const App& app = shell_.app();
-  Label1->SetCaption(VersionCaption(app.Major(), app.Minor(), app.Revision()));
+  Label1->SetCaption(VersionCaption(app_.Major(), app_.Minor(), app_.Revision()));
 }
 
 // The main window first, then the splash goes: there is never a moment
 // without a window on the screen.
 void Form2::Timer2_Timer() {
-  shell_.ShowMainForm();
+  show_main_form_();
   Unload();
 }
 

@@ -7,14 +7,14 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
-#include "app/design_controls.h"
-#include "app/skin.h"
-#include "app/window_background.h"
+#include "components/skin.h"
+#include "platform/app_object.h"
+#include "window_kit/design_controls.h"
+#include "window_kit/window_background.h"
 
 namespace dialnote {
-
-class ApplicationShell;
 
 // Label1's version line: "نسخه :", a space, the three numbers in plain
 // decimal joined by full stops, and a trailing space ("نسخه : 2.0.0 ").
@@ -25,10 +25,10 @@ class Form2 : public QWidget {
 
  public:
   // Loads the window: builds its controls, runs Form_Load and starts the
-  // three timers. The hand-over unloads the window, which deletes it, so it
-  // lives on the heap without a parent (ApplicationShell::Start makes it).
-  // The shell gives it the application object and shows the main window.
-  explicit Form2(ApplicationShell& shell);
+  // three timers. The hand-over calls `show_main_form` and then unloads the
+  // window, which deletes it, so it lives on the heap without a parent.
+  // `app` answers the version line; the window keeps a copy.
+  Form2(const App& app, std::function<void()> show_main_form);
   ~Form2() override;
 
   // The controls, by their design names.
@@ -63,7 +63,8 @@ class Form2 : public QWidget {
   void lbTitleBar_MouseDown(int Button, int Shift, float X, float Y);
   void lbTitleBar_MouseMove(int Button, int Shift, float X, float Y);
 
-  ApplicationShell& shell_;
+  const App app_;
+  std::function<void()> show_main_form_;
   WindowBackground background_;
 };
 

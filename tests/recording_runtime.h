@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "app/runtime.h"
+#include "platform/runtime.h"
 
 namespace dialnote::testing {
 

@@ -1,4 +1,4 @@
-#include "app/design_controls.h"
+#include "window_kit/design_controls.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>

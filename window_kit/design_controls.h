@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "app/form_design.h"
+#include "window_kit/form_design.h"
 
 namespace dialnote {
 

@@ -1,11 +1,11 @@
-#include "app/form_design.h"
+#include "window_kit/form_design.h"
 
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
-#include "app/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace dialnote {
 

@@ -1,4 +1,4 @@
-#include "app/title_bar_drag.h"
+#include "window_kit/title_bar_drag.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -6,8 +6,8 @@
 #include <cmath>
 #include <limits>
 
-#include "app/design_controls.h"
-#include "app/form_design.h"
+#include "window_kit/design_controls.h"
+#include "window_kit/form_design.h"
 
 namespace dialnote {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/window_background.h"
+#include "window_kit/window_background.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -7,16 +7,16 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/app_object.h"
-#include "app/component_registration.h"
-#include "app/design_controls.h"
-#include "app/display_check.h"
-#include "app/form_design.h"
-#include "app/skin.h"
-#include "app/title_bar_drag.h"
-#include "app/winsock.h"
-#include "app/xp_button.h"
+#include "components/skin.h"
+#include "components/winsock.h"
+#include "components/xp_button.h"
+#include "platform/app_object.h"
+#include "platform/component_registration.h"
+#include "platform/display_check.h"
 #include "tests/recording_runtime.h"
+#include "window_kit/design_controls.h"
+#include "window_kit/form_design.h"
+#include "window_kit/title_bar_drag.h"
 
 Q_DECLARE_METATYPE(QList<dialnote::NetworkInterfaceState>)
 

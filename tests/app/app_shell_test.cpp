@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QtTest>
 
+#include "app/application_shell.h"
 #include "main_window/form1.h"
-#include "splash/application_shell.h"
 #include "splash/form2.h"
 #include "tests/recording_runtime.h"
 

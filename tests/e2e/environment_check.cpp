@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <vector>
 
-#include "app/module1.h"
+#include "app/application_shell.h"
 #include "catalogue/error_catalogue.h"
 #include "main_window/form1.h"
-#include "splash/application_shell.h"
+#include "platform/module1.h"
 #include "splash/form2.h"
 #include "tests/recording_runtime.h"
 

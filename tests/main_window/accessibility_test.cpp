@@ -4,9 +4,9 @@
 #include <QAccessible>
 #include <QtTest>
 
+#include "app/application_shell.h"
 #include "catalogue/error_catalogue.h"
 #include "main_window/form1.h"
-#include "splash/application_shell.h"
 #include "splash/form2.h"
 #include "tests/recording_runtime.h"
 

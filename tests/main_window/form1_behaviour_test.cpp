@@ -6,9 +6,9 @@
 #include <QMessageBox>
 #include <QtTest>
 
-#include "app/identity.h"
 #include "catalogue/error_catalogue.h"
 #include "main_window/form1.h"
+#include "platform/identity.h"
 #include "tests/recording_runtime.h"
 
 namespace dialnote {

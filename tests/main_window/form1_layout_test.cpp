@@ -9,10 +9,10 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "app/design_controls.h"
 #include "main_window/form1.h"
 #include "main_window/form1_design.h"
 #include "tests/recording_runtime.h"
+#include "window_kit/design_controls.h"
 
 namespace dialnote {
 

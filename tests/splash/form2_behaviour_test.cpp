@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QtTest>
 
-#include "app/identity.h"
+#include "app/application_shell.h"
 #include "main_window/form1.h"
-#include "splash/application_shell.h"
+#include "platform/identity.h"
 #include "splash/form2.h"
 #include "tests/recording_runtime.h"
 

@@ -5,10 +5,10 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "app/form_design.h"
-#include "splash/application_shell.h"
+#include "app/application_shell.h"
 #include "splash/form2.h"
 #include "tests/recording_runtime.h"
+#include "window_kit/form_design.h"
 
 namespace dialnote {
 
