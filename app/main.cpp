@@ -1,4 +1,5 @@
-// Dialnote: the application object, the start-up window, the event loop.
+// Dialnote: the application object, the start-up window, the event loop;
+// or, given arguments, the lookup command.
 // The splash window comes first and hands over to the main window. The
 // program ends when an exit control of the main window ends it, or when the
 // main window, the last window left, is closed.
@@ -8,12 +9,17 @@
 #include <memory>
 
 #include "app/application_shell.h"
+#include "app/command_line.h"
 #include "platform/display_check.h"
 #include "platform/identity.h"
 #include "platform/qt_text.h"
 
 int main(int argc, char* argv[]) {
   using namespace dialnote::identity;
+  // With arguments the program is a command, which needs no display.
+  if (argc > 1) {
+    return dialnote::RunCommandLine(argc, argv);
+  }
   if (const auto missing = dialnote::MissingDisplay()) {
     std::fprintf(stderr, "%s\n", qPrintable(*missing));
     return 1;

@@ -83,7 +83,12 @@ std::optional<int> ReadHexHresult(std::string_view digits) {
 std::optional<int> ReadCode(std::string_view argument) {
   const std::string_view text = TrimSpacesAndTabs(argument);
   if (text.empty()) return std::nullopt;
-  if (AllDigits(text)) return ReadDecimal(text);
+  if (AllDigits(text)) {
+    // "80070258" names no code in decimal: it is the HRESULT of 600 written
+    // without its prefix, as Windows prints it.
+    if (const auto code = ReadDecimal(text)) return code;
+    return ReadHexHresult(text);
+  }
   if (text.front() == '-') return ReadSignedHresult(text.substr(1));
   if (text.starts_with("0x") || text.starts_with("0X")) return ReadHexHresult(text.substr(2));
   if (const auto code = ReadHexHresult(text)) return code;

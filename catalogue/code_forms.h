@@ -15,9 +15,9 @@ namespace dialnote {
 // The code in 600..800 that `argument` (UTF-8 bytes) names, or nothing.
 //
 // Surrounding ASCII spaces and tabs are ignored; nothing inside the text is.
-// - Decimal: ASCII digits only, leading zeros allowed. A text of decimal
-//   digits alone is always decimal, never hex: "80070258" names nothing, the
-//   HRESULT of 600 needs its prefix, "0x80070258".
+// - Decimal: ASCII digits only, leading zeros allowed. Digits that name no
+//   code in decimal may still be an unprefixed hex HRESULT: "80070258" is
+//   600's, as Windows prints it.
 // - Hex HRESULT: an optional "0x" or "0X", then exactly eight hex digits in
 //   either case, as Windows prints an HRESULT; no more leading zeros, no
 //   shorter forms ("0x2B3" is not an HRESULT and names nothing).

@@ -34,11 +34,10 @@ OleColor FromQColor(const QColor& colour) {
 
 QFont DesignFont(double points, int weight) {
   QFont font;
-  // DejaVu Sans comes before Noto Sans Arabic: its line height is close to
-  // Tahoma's, while Noto Sans Arabic's is twice the font size and would let
-  // the explanation box show two lines where the layout expects four.
-  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Vazirmatn"),
-                    QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Arabic")});
+  // Where Tahoma is missing, DejaVu Sans (the font the Linux package depends
+  // on) stands in: it covers Persian and Latin, and its line height is close
+  // to Tahoma's, so the explanation box shows four lines as laid out.
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
   font.setPixelSize(static_cast<int>(std::lround(points * kPixelsPerPoint)));
   font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
   // Each script's text takes the first family above that has the script;

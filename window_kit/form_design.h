@@ -36,9 +36,9 @@ inline constexpr OleColor kNoColour = 0xFFFFFFFE;     // the control has no such
 QColor ToQColor(OleColor colour, const QPalette& palette);
 OleColor FromQColor(const QColor& colour);
 
-// The design font: Tahoma with Arabic script, or the first installed
-// fallback that covers it (Vazirmatn, DejaVu Sans, Noto Sans Arabic), at a point size taken at 96
-// dots per inch so that text fits the pixel layout on any screen.
+// The design font: Tahoma with Arabic script, or DejaVu Sans where Tahoma is
+// missing, at a point size taken at 96 dots per inch so that text fits the
+// pixel layout on any screen.
 QFont DesignFont(double points, int weight);
 inline constexpr double kPixelsPerPoint = 96.0 / 72.0;
 

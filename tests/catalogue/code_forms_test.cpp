@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         F{"Decimal600", "600", 600}, F{"Padded600", "000600", 600},
         F{"Spaced600", " \t600\t ", 600}, F{"Hex600", "0x80070258", 600},
         F{"Signed600", "-2147024296", 600}, F{"Symbol600", "PENDING", 600},
-        F{"SymbolLower600", "pending", 600}, F{"BareHexOfDigitsIsDecimal600", "80070258", 0},
+        F{"SymbolLower600", "pending", 600}, F{"BareHexOfDigits600", "80070258", 600},
         // 691 = 0x2B3
         F{"Decimal691", "691", 691}, F{"Padded691", "0691", 691}, F{"Spaced691", " 691 ", 691},
         F{"HexUpper691", "0x800702B3", 691}, F{"HexLower691", "0x800702b3", 691},

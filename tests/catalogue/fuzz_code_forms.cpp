@@ -60,7 +60,7 @@ int Expected(std::string_view text) {
   for (std::size_t i = 0; i < AllForms().size(); ++i) {
     const Forms& forms = AllForms()[i];
     if ((digits_only && unpadded == forms.decimal) || text == forms.signed_decimal ||
-        ((prefixed || !digits_only) && upper_hex == forms.hex) || upper == forms.symbol) {
+        upper_hex == forms.hex || upper == forms.symbol) {
       return ErrorCatalogue::kFirstCode + static_cast<int>(i);
     }
   }

@@ -33,10 +33,20 @@ done
 # The local address comes from the system, not from Qt's network module.
 [[ "$depends" != *libqt6network6* ]] || fail "Depends holds libqt6network6: $depends"
 
+[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
+[[ "$(field Recommends)" == *qt6-wayland* ]] || fail "Recommends: $(field Recommends)"
+
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/dialnote "./usr/share/applications/$id.desktop" \
+  ./usr/share/man/man1/dialnote.1.gz ./usr/share/doc/dialnote/copyright \
+  ./usr/share/doc/dialnote/changelog.gz \
   "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
   "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
   grep -qxF "$file" <<<"$contents" || fail "the package holds no $file"
 done
+# Debian's own checker: no error and no warning.
+if command -v lintian >/dev/null; then
+  findings=$(lintian --allow-root "$deb" 2>&1 | grep -E '^(E|W):' || true)
+  [ -z "$findings" ] || fail "lintian: $findings"
+fi
 echo "passed: $(basename "$deb"), Depends: $depends"

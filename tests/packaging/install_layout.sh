@@ -19,7 +19,7 @@ desktop="share/applications/$id.desktop"
 metainfo="share/metainfo/$id.metainfo.xml"
 png="share/icons/hicolor/48x48/apps/$id.png"
 svg="share/icons/hicolor/scalable/apps/$id.svg"
-for file in bin/dialnote "$desktop" "$metainfo" "$png" "$svg"; do
+for file in bin/dialnote "$desktop" "$metainfo" "$png" "$svg" share/man/man1/dialnote.1.gz; do
   [ -f "$prefix/$file" ] || fail "the install holds no $file"
 done
 cd "$prefix"
@@ -43,4 +43,13 @@ expect "$metainfo" "  <name xml:lang=\"fa\">دايالنوت</name>"
 expect "$metainfo" "    <binary>dialnote</binary>"
 expect "$metainfo" "  <url type=\"homepage\">$web_address</url>"
 grep -q '<release version="2.0.0"' "$metainfo" || fail "$metainfo has no 2.0.0 release"
+expect "$metainfo" "  <project_license>GPL-3.0-or-later</project_license>"
+
+# The installed command answers without a display, and its manual page reads.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY bin/dialnote 691 | cut -f1)" = 691 ] ||
+  fail "the installed bin/dialnote does not answer 691"
+if command -v man >/dev/null; then
+  MANWIDTH=80 man -l share/man/man1/dialnote.1.gz 2>&1 | grep -q "EXIT STATUS" ||
+    fail "the manual page does not render"
+fi
 echo "passed: $(find . -type f | sort | tr '\n' ' ')"
