@@ -3,6 +3,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "platform/window_system.h"
+
 namespace dialnote {
 
 QRegion Skin::OpaqueRegion(const QImage& picture) const {
@@ -24,8 +26,12 @@ QRegion Skin::OpaqueRegion(const QImage& picture) const {
   return region;
 }
 
-void Skin::Apply(QWidget& host, const QImage& picture) const {
-  host.setMask(OpaqueRegion(picture));
+void Skin::Apply(QWidget& host, WindowBackground& background) const {
+  host.setMask(OpaqueRegion(background.Picture()));
+  if (!CurrentWindowSystem().cuts_shapes) {
+    host.setAttribute(Qt::WA_TranslucentBackground);
+    background.MakeSeeThrough(ToQColor(trancolor_, QPalette()).rgb());
+  }
 }
 
 }  // namespace dialnote

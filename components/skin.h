@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include "window_kit/form_design.h"
+#include "window_kit/window_background.h"
 
 class QWidget;
 
@@ -22,9 +23,13 @@ class Skin : public QObject {
 
   [[nodiscard]] OleColor trancolor() const { return trancolor_; }
 
-  // Gives `host` the shape of `picture` (drawn at the host's origin, one
-  // picture pixel to one logical pixel) less its transparent pixels.
-  void Apply(QWidget& host, const QImage& picture) const;
+  // Gives `host` the shape of its background picture (drawn at the host's
+  // origin, one picture pixel to one logical pixel) less its transparent
+  // pixels. Where the window system cannot cut shapes (Wayland), the mask
+  // still limits input, and the host is made translucent with those pixels
+  // painted transparent, so the desktop shows through them all the same.
+  // Call it before the host is first shown.
+  void Apply(QWidget& host, WindowBackground& background) const;
 
   // The picture's pixels that are not of the transparent colour.
   [[nodiscard]] QRegion OpaqueRegion(const QImage& picture) const;

@@ -157,7 +157,7 @@ void Form1::BuildControls() {
   Winsock1->setObjectName(QStringLiteral("Winsock1"));
   Skin1 = new Skin(kTrancolor, this);
   Skin1->setObjectName(QStringLiteral("Skin1"));
-  Skin1->Apply(*this, background_.Picture());
+  Skin1->Apply(*this, background_);
 
   imgexit->SetAccessibleRole(QAccessible::Button);
   lbTitleBar->SetAccessibleRole(QAccessible::TitleBar);

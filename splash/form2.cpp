@@ -82,7 +82,7 @@ void Form2::BuildControls() {
 
   Skin1 = new Skin(form2::kTrancolor, this);
   Skin1->setObjectName(QStringLiteral("Skin1"));
-  Skin1->Apply(*this, background_.Picture());
+  Skin1->Apply(*this, background_);
 
   Timer1 = MakeTimer(this, "Timer1");
   Timer2 = MakeTimer(this, "Timer2");

@@ -1,11 +1,11 @@
 #include "window_kit/title_bar_drag.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
 #include <limits>
 
+#include "platform/window_system.h"
 #include "window_kit/design_controls.h"
 #include "window_kit/form_design.h"
 
@@ -20,10 +20,6 @@ qint16 RoundToInt16(float value) {
   if (!(rounded >= kLow)) return std::numeric_limits<qint16>::min();  // also NaN
   if (rounded > kHigh) return std::numeric_limits<qint16>::max();
   return static_cast<qint16>(rounded);
-}
-
-bool WindowsPlaceThemselves() {
-  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace
@@ -47,7 +43,8 @@ std::optional<WindowPosition> TitleBarMouseMove(qint16 dragX, qint16 dragY, int 
 void DragWindowMouseDown(QWidget& window, qint16& dragX, qint16& dragY, int button, float x,
                          float y) {
   TitleBarMouseDown(dragX, dragY, button, x, y);
-  if (button == kLeftButton && !WindowsPlaceThemselves() && window.windowHandle() != nullptr) {
+  if (button == kLeftButton && !CurrentWindowSystem().places_windows &&
+      window.windowHandle() != nullptr) {
     window.windowHandle()->startSystemMove();
   }
 }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 class QWidget;
 
@@ -21,12 +22,21 @@ class WindowBackground {
   // One picture pixel to one logical pixel.
   [[nodiscard]] const QImage& Picture() const { return picture_; }
 
+  // From now on, pixels of the colour `key` are painted fully transparent,
+  // for a window system that shows what a window paints outside its mask.
+  // The window needs a translucent background for this to show.
+  void MakeSeeThrough(QRgb key);
+
   // Draws the picture for `window`'s screen at the window's origin.
   void Paint(QWidget& window);
 
  private:
+  QImage Load(qreal scale) const;
+
   QString name_;
+  std::optional<QRgb> see_through_;
   QImage picture_;
+  QImage painted_;  // the picture as painted: picture_, or its see-through copy
   QImage doubled_;  // for device pixel ratios above 1, once needed
 };
 
