@@ -3,13 +3,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <vector>
 
 #include "catalogue/code_forms.h"
 #include "catalogue/error_catalogue.h"
+#include "platform/console.h"
 #include "platform/identity.h"
 #include "platform/qt_text.h"
 
@@ -64,12 +63,6 @@ void AppendHex(std::string& out, const char* prefix, unsigned value, int digits)
   out += buffer;
 }
 
-// Writes all of `bytes` or reports why not. A reader that went away (a
-// closed pipe) is no error to report: the command just stops.
-bool Write(std::FILE* stream, std::string_view bytes) {
-  return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
-}
-
 std::string Utf8(std::u16string_view text) { return ToQString(text).toStdString(); }
 
 std::string EntryLine(const CatalogueEntry& entry, bool with_symbol) {
@@ -112,7 +105,7 @@ SplitArguments Split(int argc, char* argv[]) {
 
 int ListAll() {
   for (const CatalogueEntry& entry : ErrorCatalogue::Entries()) {
-    if (!Write(stdout, EntryLine(entry, true))) {
+    if (!console::WriteOutput(EntryLine(entry, true))) {
       return kStatusNotFound;
     }
   }
@@ -124,13 +117,14 @@ int LookUp(const std::vector<std::string_view>& codes) {
   for (const std::string_view argument : codes) {
     const std::optional<int> code = ReadCode(argument);
     if (!code) {
-      std::fflush(stdout);  // keeps the answers and the complaints in order
-      std::fprintf(stderr, "dialnote: no entry for \"%s\"\n", QuoteArgument(argument).c_str());
+      console::WriteError("dialnote: no entry for \"" + QuoteArgument(argument) + "\"\n");
       status = kStatusNotFound;
       continue;
     }
     const auto index = static_cast<std::size_t>(*code - ErrorCatalogue::kFirstCode);
-    if (!Write(stdout, EntryLine(ErrorCatalogue::Entries()[index], false))) {
+    // A reader that went away (a closed pipe) is no error to report: the
+    // command just stops.
+    if (!console::WriteOutput(EntryLine(ErrorCatalogue::Entries()[index], false))) {
       return kStatusNotFound;
     }
   }
@@ -167,9 +161,7 @@ std::string QuoteArgument(std::string_view argument) {
 }
 
 int RunCommandLine(int argc, char* argv[]) {
-  // A reader that goes away mid-answer ends the command quietly, not by
-  // a signal; the failed write says so.
-  std::signal(SIGPIPE, SIG_IGN);
+  console::Attach();
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName(ToQString(identity::kProjectName));
   QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -192,30 +184,31 @@ int RunCommandLine(int argc, char* argv[]) {
                                QStringLiteral("[code...]"));
 
   const SplitArguments split = Split(argc, argv);
-  if (!parser.parse(split.options)) {
-    std::fprintf(stderr, "dialnote: %s\nTry 'dialnote --help'.\n", qPrintable(parser.errorText()));
+  const auto usage_error = [](const QString& message) {
+    console::WriteError("dialnote: " + message.toStdString() + "\nTry 'dialnote --help'.\n");
     return kStatusUsage;
+  };
+  if (!parser.parse(split.options)) {
+    return usage_error(parser.errorText());
   }
-  if (parser.isSet(help)) {
-    parser.showHelp(kStatusFound);
-  }
-  if (parser.isSet(version)) {
-    parser.showVersion();
-  }
+  // Help and version go through the console streams too: the parser's own
+  // printing would show a message box on Windows.
   int status = kStatusFound;
-  if (parser.isSet(list)) {
+  if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    console::WriteOutput(parser.helpText().toStdString());
+  } else if (parser.isSet(version)) {
+    console::WriteOutput((QCoreApplication::applicationName() + QLatin1Char(' ') +
+                          QCoreApplication::applicationVersion() + QLatin1Char('\n'))
+                             .toStdString());
+  } else if (parser.isSet(list)) {
     if (!split.codes.empty()) {
-      std::fputs("dialnote: --list takes no codes\nTry 'dialnote --help'.\n", stderr);
-      return kStatusUsage;
+      return usage_error(QStringLiteral("--list takes no codes"));
     }
     status = ListAll();
   } else {
     status = LookUp(split.codes);
   }
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    status = kStatusNotFound;
-  }
-  return status;
+  return console::Flush() ? status : kStatusNotFound;
 }
 
 }  // namespace dialnote

@@ -26,3 +26,12 @@ if(DIALNOTE_SANITIZE)
     -fsanitize=${_dialnote_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(dialnote_options INTERFACE -fsanitize=${_dialnote_sanitizers})
 endif()
+
+# The Windows build is one executable that needs no DLL but the system's:
+# the C++ runtime, libgcc and winpthread are linked in, every function and
+# datum gets a section of its own, and the linker drops those nothing uses.
+if(MINGW)
+  target_compile_options(dialnote_options INTERFACE -ffunction-sections -fdata-sections)
+  target_link_options(dialnote_options INTERFACE -static -Wl,--gc-sections)
+  target_link_options(dialnote_options INTERFACE $<$<CONFIG:MinSizeRel,Release>:-s>)
+endif()

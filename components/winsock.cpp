@@ -1,7 +1,14 @@
 #include "components/winsock.h"
 
 #ifdef Q_OS_WIN
-#include <QNetworkInterface>
+// The system's headers must come in this order.
+// clang-format off
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#include <iphlpapi.h>
+// clang-format on
+
+#include <vector>
 #else
 #include <arpa/inet.h>
 #include <ifaddrs.h>
@@ -26,18 +33,40 @@ QString Winsock::ChooseLocalIP(const QList<NetworkInterfaceState>& interfaces) {
 
 #ifdef Q_OS_WIN
 
+// The adapters as the system lists them, with their IPv4 unicast addresses.
 QString Winsock::LocalIP() const {
+  constexpr ULONG kFlags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST |
+                           GAA_FLAG_SKIP_DNS_SERVER | GAA_FLAG_SKIP_FRIENDLY_NAME;
+  ULONG size = 16 * 1024;
+  std::vector<unsigned char> buffer;
+  ULONG result = ERROR_BUFFER_OVERFLOW;
+  for (int attempt = 0; attempt < 3 && result == ERROR_BUFFER_OVERFLOW; ++attempt) {
+    buffer.resize(size);
+    result = GetAdaptersAddresses(AF_INET, kFlags, nullptr,
+                                  reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
+  }
   QList<NetworkInterfaceState> states;
-  for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces()) {
-    NetworkInterfaceState state;
-    state.up = interface.flags().testFlag(QNetworkInterface::IsUp);
-    state.running = interface.flags().testFlag(QNetworkInterface::IsRunning);
-    state.loopback = interface.flags().testFlag(QNetworkInterface::IsLoopBack);
-    for (const QNetworkAddressEntry& entry : interface.addressEntries()) {
-      state.addresses.append(
-          {entry.ip().protocol() == QAbstractSocket::IPv4Protocol, entry.ip().toString()});
+  if (result == NO_ERROR) {
+    for (auto* adapter = reinterpret_cast<const IP_ADAPTER_ADDRESSES*>(buffer.data());
+         adapter != nullptr; adapter = adapter->Next) {
+      NetworkInterfaceState state;
+      // Windows has one state for both: an adapter that is up passes packets.
+      state.up = state.running = adapter->OperStatus == IfOperStatusUp;
+      state.loopback = adapter->IfType == IF_TYPE_SOFTWARE_LOOPBACK;
+      for (auto* unicast = adapter->FirstUnicastAddress; unicast != nullptr;
+           unicast = unicast->Next) {
+        const SOCKADDR* address = unicast->Address.lpSockaddr;
+        if (address == nullptr || address->sa_family != AF_INET) continue;
+        const auto* bytes = reinterpret_cast<const unsigned char*>(
+            &reinterpret_cast<const sockaddr_in*>(address)->sin_addr);
+        state.addresses.append({true, QStringLiteral("%1.%2.%3.%4")
+                                          .arg(bytes[0])
+                                          .arg(bytes[1])
+                                          .arg(bytes[2])
+                                          .arg(bytes[3])});
+      }
+      states.append(state);
     }
-    states.append(state);
   }
   return ChooseLocalIP(states);
 }

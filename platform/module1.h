@@ -1,5 +1,6 @@
 // Module1: the shell services the program calls, with the names, arguments
-// and results it has always used, provided through Qt on every platform.
+// and results it has always used: the shell's own functions on Windows
+// (module1_windows.cpp), stand-ins built on Qt elsewhere (module1.cpp).
 #pragma once
 
 #include <QIcon>

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the Windows build under Wine, as CTest's emulator:
+#   run.sh PROGRAM.exe [ARGS...]
+# The Wine prefix is made once per build folder (DIALNOTE_WINEPREFIX, or
+# wineprefix/ beside this build's CTestTestfile), with Wine's own fonts in it
+# so that Tahoma is there. Qt's variables reach the program only with Wine's
+# WINE prefix, so QT_* variables are handed on as WINEQT_*.
+set -euo pipefail
+prefix=${DIALNOTE_WINEPREFIX:-${DIALNOTE_WINE_BUILD_DIR:-$PWD}/wineprefix}
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+
+# The prefix, once: wineboot makes it, then the fonts go in.
+(
+  flock 9
+  if [ ! -f "$prefix/.dialnote-ready" ]; then
+    wineboot --init >/dev/null 2>&1 || true
+    wineserver --wait || true
+    mkdir -p "$prefix/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+    touch "$prefix/.dialnote-ready"
+  fi
+) 9>"$prefix.lock"
+
+while IFS='=' read -r name value; do
+  export "WINE$name=$value"
+done < <(env | grep -E '^QT_[A-Z_]+=' || true)
+export WINEQT_FORCE_STDERR_LOGGING=1
+exec wine "$@"
