@@ -1,41 +1,59 @@
-// Dialnote: the application object, the start-up window, the event loop;
-// or, given arguments, the lookup command.
-// The splash window comes first and hands over to the main window. The
-// program ends when an exit control of the main window ends it, or when the
-// main window, the last window left, is closed.
-#include <QApplication>
-#include <QString>
-#include <cstdio>
-#include <memory>
-
-#include "app/application_shell.h"
+// Dialnote: given arguments, the lookup command; given none, the windows.
+//
+// On Windows, one static executable does both. Elsewhere the windows are a
+// program of their own beside this one, which this one becomes (exec) when
+// there are no arguments: the command then loads QtCore alone, not the two
+// dozen libraries of the window system, and answers in half the time.
 #include "app/command_line.h"
-#include "platform/display_check.h"
-#include "platform/identity.h"
-#include "platform/qt_text.h"
+
+#ifdef DIALNOTE_WINDOWS_IN_PROCESS
+#include "app/windows_main.h"
+#else
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The folder of the running executable, from the kernel's own record.
+std::string ExecutableFolder() {
+  char path[4096];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return ".";
+  const std::string file(path, static_cast<std::size_t>(length));
+  return file.substr(0, file.rfind('/'));
+}
+
+// Replaces this process by the windows program, installed under
+// libexec/dialnote/ (or beside this one in a build tree), keeping the
+// arguments, so that the process, its name and its status stay the same.
+int ExecWindows(char* argv[]) {
+  const std::string folder = ExecutableFolder();
+  int error = ENOENT;
+  for (const char* relative : {DIALNOTE_WINDOWS_FROM_BINDIR, "windows/dialnote"}) {
+    const std::string candidate = folder + '/' + relative;
+    execv(candidate.c_str(), argv);
+    if (errno != ENOENT) error = errno;
+  }
+  std::fprintf(stderr, "dialnote: cannot start the windows from %s: %s\n", folder.c_str(),
+               std::strerror(error));
+  return 1;
+}
+
+}  // namespace
+#endif
 
 int main(int argc, char* argv[]) {
-  using namespace dialnote::identity;
-  // With arguments the program is a command, which needs no display.
   if (argc > 1) {
+    // A command, which needs no display.
     return dialnote::RunCommandLine(argc, argv);
   }
-  if (const auto missing = dialnote::MissingDisplay()) {
-    std::fprintf(stderr, "%s\n", qPrintable(*missing));
-    return 1;
-  }
-  auto guard = std::make_unique<dialnote::DisplayFailureGuard>();
-  QApplication application(argc, argv);
-  guard.reset();
-  QApplication::setApplicationName(dialnote::ToQString(kProjectName));
-  QApplication::setApplicationVersion(
-      QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
-  // The title names the program in the platform's own messages and lists.
-  QApplication::setApplicationDisplayName(dialnote::ToQString(kTitle));
-  // Ties the windows to the installed desktop entry and its icon.
-  QApplication::setDesktopFileName(dialnote::ToQString(kDesktopId));
-
-  dialnote::ApplicationShell shell;
-  shell.Start();
-  return QApplication::exec();
+#ifdef DIALNOTE_WINDOWS_IN_PROCESS
+  return dialnote::RunWindows(argc, argv);
+#else
+  return ExecWindows(argv);
+#endif
 }

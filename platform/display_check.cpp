@@ -9,6 +9,8 @@ namespace {
 
 QtMessageHandler g_previous_handler = nullptr;
 
+// While the platform layer starts, its messages are held back, and a fatal
+// one ends the program with one line.
 void HandleStartupMessage(QtMsgType type, const QMessageLogContext& context,
                           const QString& message) {
   if (type == QtFatalMsg) {
@@ -17,11 +19,11 @@ void HandleStartupMessage(QtMsgType type, const QMessageLogContext& context,
     std::_Exit(1);
   }
   // The platform layer's own account of the failure is several lines long
-  // and about plugins; the line above says what the user can act on.
-  if (context.category != nullptr && qstrncmp(context.category, "qt.qpa", 6) == 0) {
-    return;
-  }
-  if (g_previous_handler != nullptr) g_previous_handler(type, context, message);
+  // and about plugins, in categories of its own or none (Qt's Wayland plugin
+  // reports a missing compositor as a plain critical message); the line
+  // above says what the user can act on.
+  Q_UNUSED(context);
+  Q_UNUSED(message);
 }
 
 }  // namespace

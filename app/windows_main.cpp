@@ -1,0 +1,37 @@
+// Dialnote's windows: the application object, the start-up window, the
+// event loop. The splash window comes first and hands over to the main window. The
+// program ends when an exit control of the main window ends it, or when the
+// main window, the last window left, is closed.
+#include "app/windows_main.h"
+
+#include <QApplication>
+#include <QString>
+#include <cstdio>
+#include <memory>
+
+#include "app/application_shell.h"
+#include "platform/display_check.h"
+#include "platform/identity.h"
+#include "platform/qt_text.h"
+
+int dialnote::RunWindows(int argc, char* argv[]) {
+  using namespace dialnote::identity;
+  if (const auto missing = dialnote::MissingDisplay()) {
+    std::fprintf(stderr, "%s\n", qPrintable(*missing));
+    return 1;
+  }
+  auto guard = std::make_unique<dialnote::DisplayFailureGuard>();
+  QApplication application(argc, argv);
+  guard.reset();
+  QApplication::setApplicationName(dialnote::ToQString(kProjectName));
+  QApplication::setApplicationVersion(
+      QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
+  // The title names the program in the platform's own messages and lists.
+  QApplication::setApplicationDisplayName(dialnote::ToQString(kTitle));
+  // Ties the windows to the installed desktop entry and its icon.
+  QApplication::setDesktopFileName(dialnote::ToQString(kDesktopId));
+
+  dialnote::ApplicationShell shell;
+  shell.Start();
+  return QApplication::exec();
+}

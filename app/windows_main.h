@@ -1,0 +1,9 @@
+// Dialnote with its windows: the splash, then the main window, until the
+// program ends. Returns the program's exit status.
+#pragma once
+
+namespace dialnote {
+
+int RunWindows(int argc, char* argv[]);
+
+}  // namespace dialnote
