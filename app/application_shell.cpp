@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application_shell.h"
 
 #include "main_window/form1.h"

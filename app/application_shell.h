@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows as its runtime keeps them. Start-up loads the splash
 // window, which five seconds later asks for the main window and unloads
 // itself. The shell owns the one main window, since it lives on after the

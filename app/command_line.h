@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote as a command: with arguments, the program looks codes up and
 // answers on standard output, without any window or display.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote: given arguments, the lookup command; given none, the windows.
 //
 // On Windows, one static executable does both. Elsewhere the windows are a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote's windows: the application object, the start-up window, the
 // event loop. The splash window comes first and hands over to the main window. The
 // program ends when an exit control of the main window ends it, or when the

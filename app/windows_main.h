@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote with its windows: the splash, then the main window, until the
 // program ends. Returns the program's exit status.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote's artwork: the two window backgrounds, the icon, the close button,
 // the list arrows and the hand cursor. tools/artwork draws them at build time
 // from the SVG drawings beside this header and the pixel tables in its own

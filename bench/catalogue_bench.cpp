@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the core's hot paths: the lookup, the poll's tick (run every
 // millisecond) and the normalisation pass (run on every change of the entry).
 #include <benchmark/benchmark.h>

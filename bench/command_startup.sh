@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Process start to exit of `dialnote 691` against the smallest QtCore program
 # that prints one line, run alternately, N times each (default 200); prints
 # the median of each and their ratio.

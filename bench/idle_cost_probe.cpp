@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Idle cost of the main window: Form1 shown and ticking at 1 ms, against a
 // bare Qt 1 ms timer with an empty slot in the same kind of process (a Qt
 // Widgets program with a window on screen). Both run side by side for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the lookup command: the smallest QtCore program that
 // makes its application object and prints one line.
 #include <QCoreApplication>

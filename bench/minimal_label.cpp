@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up time: the smallest Qt Widgets program that puts
 // a window with one label on the screen.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and memory, measured from outside as a user sees them, on
 // the X display in DISPLAY (run it under xvfb-run):
 // - time from starting a program to its first window being mapped, for

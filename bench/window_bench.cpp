@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's hot paths over real Qt widgets: the poll's tick, run
 // every millisecond, and the normalisation pass, run on every change of the
 // entry. Each benchmark also counts heap allocations per iteration: the tick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that keep the code entry, the code list and the two step buttons
 // consistent. Each handler of the main window is one call into them:
 //

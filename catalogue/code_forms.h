@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the error code a user names on the command line, in any of the forms
 // Windows and its tools show it:
 //   decimal            691, 0691, " 691 "

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two controls that the lookup poll and the code entry rules act on, as
 // the window layer offers them. Both rule sets are written against these
 // interfaces only, so they run the same behind real widgets and behind the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 201 explanations, one per code from 600 to 800, in code order.
 //
 // House style of the texts: Arabic yeh (U+064A) and kaf (U+0643), single

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue: the built-in Persian explanations of the dial-up and VPN
 // error codes 600 to 800. This is the program's whole knowledge; it is
 // constant data, needs no initialisation and may be read from any thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lookup poll: what puts an explanation on the screen. The main window
 // runs it on every tick of its 1 ms timer; it is the only writer of the
 // explanation box.

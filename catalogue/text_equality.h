@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact equality of two UTF-16 texts: the same length and the same code
 // units. A byte comparison, which the standard char16_t comparison does not
 // use; the poll makes one such comparison of a whole explanation per tick.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Project-wide compiler settings, carried by an interface target so that only
 # the project's own targets get them (never Qt's or GoogleTest's headers).
 

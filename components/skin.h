@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SkinControl.Skin: shows its host window in the shape of the window's
 // background picture, with every pixel of the transparent colour see-through.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/winsock.h"
 
 #ifdef Q_OS_WIN
@@ -19,7 +20,7 @@ namespace dialnote {
 
 QString Winsock::ChooseLocalIP(const QList<NetworkInterfaceState>& interfaces) {
   for (const NetworkInterfaceState& state : interfaces) {
-    if (!state.up || !state.running || state.loopback) {
+    if (!state.up || state.loopback) {
       continue;
     }
     for (const InterfaceAddress& address : state.addresses) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MSWinsockLib.Winsock: the program reads only the machine's local IP
 // address from it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // XPTools.XPButton: a painted push button in the style of its time, set up
 // from its persisted settings as one property bag.
 #pragma once

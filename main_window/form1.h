@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form1, the main window: the code entry, the code list, the step buttons
 // and the explanation box, framed by a painted title strip.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form1's design values: the window and every control, in twips.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's entry, list and explanation box as the core's text box
 // and list box, and the two widgets that give the entry its key filter and
 // the list its user-only click.

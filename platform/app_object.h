@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: the program's identity as the windows read it,
 // and where the running executable lies.
 #pragma once

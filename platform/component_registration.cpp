@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/component_registration.h"
 
 #include "platform/app_object.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Component registration: each start of the main window hands the three
 // component files beside the executable to the platform's registration tool,
 // silently, without waiting.

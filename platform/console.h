@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command's standard output and error. On Windows the program has no
 // console of its own: it borrows the console of the command prompt or
 // PowerShell that started it, writes wide characters to a console (so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting without a screen: on Linux desktops the program needs an X11 or
 // Wayland display. Without one it says so in one line and ends with status
 // 1, instead of the platform layer's abort.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Module1: the shell services the program calls, with the names, arguments
 // and results it has always used: the shell's own functions on Windows
 // (module1_windows.cpp), stand-ins built on Qt elsewhere (module1.cpp).

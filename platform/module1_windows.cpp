@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Module1 on Windows: the shell's own functions. The wide-character ones,
 // so that the Persian title shows on every Windows, whatever its code page;
 // the 8-bit ones would turn it into question marks outside code page 1256.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's texts and Qt's, side by side: the core keeps UTF-16 views and
 // the identity UTF-8 views; the windows want QString.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows ask of the program's host beyond drawing themselves:
 // starting an outside program and ending the program. Tests put a recording
 // runtime in its place.

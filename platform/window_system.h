@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window system lets a window do for itself. X11 and Windows let a
 // borderless window place itself and cut its own shape. Wayland does
 // neither: the compositor places every window, and a window mask only limits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form2, the splash window: the program's first window. It names the program,
 // its version, authors and maker, blinks the authors' name, and five seconds
 // after it was loaded hands over to the main window and unloads itself.

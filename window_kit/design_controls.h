@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simple controls the windows are drawn with: labels that size
 // themselves to their text, pictures that report mouse events, and a line.
 #pragma once

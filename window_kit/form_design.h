@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design values of the windows, as data: each control's place in twips, its
 // text, font and colours. A window applies its table once, when it builds
 // its controls, and tests walk the same table.

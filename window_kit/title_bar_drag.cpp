@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_kit/title_bar_drag.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving a borderless window by dragging its title strip (`lbTitleBar`).
 // Positions are in twips; each window keeps its own drag origin.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's background picture: its frame, title strip and artwork, drawn
 // unscaled at the window's origin. The picture at one pixel per logical
 // pixel also gives the window its shape (Skin); a screen with a device pixel

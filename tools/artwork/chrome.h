@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel-exact pieces of Dialnote's artwork: the title strip, the frame,
 // separators, corner cut-outs, the close box and the list arrows. They are
 // drawn pixel by pixel at scale 1; Doubled() makes the scale 2 companion.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures in Dialnote's artwork, rendered from SVG drawings.
 #pragma once
 

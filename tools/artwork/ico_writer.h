@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes Dialnote's Windows icon file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dialnote_artwork_generator DRAWINGS_DIR OUTPUT_DIR
 //
 // Draws all of Dialnote's artwork into OUTPUT_DIR: each picture as NAME.png
