@@ -20,7 +20,7 @@ namespace dialnote {
 
 QString Winsock::ChooseLocalIP(const QList<NetworkInterfaceState>& interfaces) {
   for (const NetworkInterfaceState& state : interfaces) {
-    if (!state.up || state.loopback) {
+    if (!state.up || !state.running || state.loopback) {
       continue;
     }
     for (const InterfaceAddress& address : state.addresses) {
