@@ -1,0 +1,212 @@
+// Both windows as the screen shows them, pixel for pixel, against the
+// pictures under tests/windows/references: the splash window loaded and
+// blinking, the main window at start-up with a button under the mouse and
+// explaining 784, and the artwork that no window shows (the program icon
+// file and the hand pointer). CTest runs this program at device pixel
+// ratios 1 and 2. Whatever lies outside a window's shape is painted magenta
+// before the comparison, so a wrong shape shows as well.
+//
+// DIALNOTE_UPDATE_REFERENCES=1 writes the pictures instead of comparing, and
+// fails, so that such a run can never pass for a comparison.
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+
+#include <QBackingStore>
+#include <QFontInfo>
+#include <QPainter>
+#include <QStyleHints>
+#include <QtTest>
+
+#include "catalogue/error_catalogue.h"
+#include "main_window/form1.h"
+#include "platform/qt_text.h"
+#include "splash/form2.h"
+#include "tests/recording_runtime.h"
+
+// The machine's network as the main window reads it, the same on every
+// machine: the loopback, an interface that is down, one that is up but not
+// running, one with only an IPv6 address, and the one the IP line names.
+extern "C" int getifaddrs(ifaddrs** list) {
+  static char names[][5] = {"lo", "eth0", "eth1", "eth2", "eth3"};
+  static const unsigned kFlags[] = {IFF_UP | IFF_RUNNING | IFF_LOOPBACK, 0, IFF_UP,
+                                    IFF_UP | IFF_RUNNING, IFF_UP | IFF_RUNNING};
+  static const char* const kIPv4[] = {"127.0.0.1", "198.51.100.1", "198.51.100.2", nullptr,
+                                      "192.0.2.2"};
+  static ifaddrs entries[5];
+  static sockaddr_in addresses[5];
+  for (int i = 0; i < 5; ++i) {
+    addresses[i].sin_family = kIPv4[i] ? AF_INET : AF_INET6;
+    if (kIPv4[i]) inet_pton(AF_INET, kIPv4[i], &addresses[i].sin_addr);
+    entries[i].ifa_next = i < 4 ? &entries[i + 1] : nullptr;
+    entries[i].ifa_name = names[i];
+    entries[i].ifa_flags = kFlags[i];
+    entries[i].ifa_addr = reinterpret_cast<sockaddr*>(&addresses[i]);
+  }
+  *list = entries;
+  return 0;
+}
+extern "C" void freeifaddrs(ifaddrs* /*list*/) {}
+
+namespace dialnote {
+namespace {
+
+// The font the references were drawn in, the first of the design font's
+// families that the test machines have.
+const QString kReferenceFont = QStringLiteral("DejaVu Sans");
+// A pixel differs when one of its channels differs by more than this; the
+// windows may differ from their references in this many pixels.
+constexpr int kChannelTolerance = 2;
+constexpr int kDifferingPixels = 8;
+constexpr QRgb kOutsideTheShape = 0xFFFF00FF;
+
+// What the screen shows of `window`, with magenta outside the window's shape.
+QImage OnScreen(QWidget& window) {
+  QCoreApplication::processEvents();  // pending repaints reach the screen
+  const auto* store = static_cast<const QImage*>(window.backingStore()->paintDevice());
+  const int ratio = qRound(window.devicePixelRatioF());
+  QImage image = store->copy(QRect(QPoint(), window.size() * ratio));
+  image = image.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (!window.mask().contains(QPoint(x / ratio, y / ratio))) {
+        image.setPixel(x, y, kOutsideTheShape);
+      }
+    }
+  }
+  return image;
+}
+
+QImage Splash(bool blinked) {
+  Form2 splash(App(QStringLiteral("/opt/dialnote/dialnote")), [] {});
+  for (QTimer* timer : {splash.Timer1, splash.Timer2, splash.Timer3}) timer->stop();
+  splash.show();
+  if (!QTest::qWaitForWindowExposed(&splash)) return {};
+  if (blinked) {
+    QMetaObject::invokeMethod(splash.Timer1, "timeout");
+    QMetaObject::invokeMethod(splash.Timer3, "timeout");
+  }
+  return OnScreen(splash);
+}
+
+// The main window once `typed` is typed and explained, with the mouse over
+// `hovered` when there is such a control.
+QImage MainWindow(const char* typed, const char* hovered = nullptr) {
+  testing::RecordingRuntime runtime;
+  Form1 form(runtime, App(QStringLiteral("/opt/dialnote/dialnote")));
+  form.show();
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form)) return {};
+  QTest::keyClicks(form.Text1, QString::fromLatin1(typed));
+  const auto explained = [&form] {
+    const auto explanation = ErrorCatalogue::Lookup(View(form.Text1->text()));
+    return explanation && form.Text2->toPlainText() == ToQString(*explanation);
+  };
+  if (!QTest::qWaitFor(explained)) return {};
+  if (hovered != nullptr) {
+    QWidget* control = form.findChild<QWidget*>(QLatin1String(hovered));
+    const QPointF centre = QRectF(control->rect()).center();
+    QEnterEvent enter(centre, control->mapTo(&form, centre), control->mapToGlobal(centre));
+    QApplication::sendEvent(control, &enter);
+  }
+  return OnScreen(form);
+}
+
+// The program icon as its file holds it beside the embedded one, and the
+// hand pointer with magenta lines through its hot spot.
+QImage Artwork() {
+  const QCursor hand = HandCursor();
+  QImage sheet(QSize(48 + 48 + 32, 48) * qApp->devicePixelRatio(), QImage::Format_RGB32);
+  sheet.setDevicePixelRatio(qApp->devicePixelRatio());
+  sheet.fill(Qt::white);
+  QPainter painter(&sheet);
+  painter.drawImage(QRect(0, 0, 48, 48), QImage(QStringLiteral(DIALNOTE_ICON_ICO_FILE)));
+  painter.drawImage(QRect(48, 0, 48, 48), QImage(QStringLiteral(":/dialnote/icon.png")));
+  painter.drawPixmap(96, 0, hand.pixmap());
+  const QPoint hot = QPoint(96, 0) + hand.hotSpot();
+  painter.fillRect(QRect(hot.x(), 0, 1, 48), Qt::magenta);
+  painter.fillRect(QRect(96, hot.y(), 32, 1), Qt::magenta);
+  return sheet;
+}
+
+struct Shot {
+  const char* row;
+  const char* file;
+  QImage (*draw)();
+};
+const Shot kShots[] = {
+    {"the splash as loaded", "splash_loaded", [] { return Splash(false); }},
+    {"the splash blinking, with the version", "splash_blinking", [] { return Splash(true); }},
+    {"the main window at start-up, the mouse over the exit button", "main_window_600",
+     [] { return MainWindow("", "cmdexit"); }},
+    {"the main window explaining 784", "main_window_784", [] { return MainWindow("784"); }},
+    {"the icon file and the hand pointer", "artwork", Artwork},
+};
+
+}  // namespace
+
+class ReferenceImagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QGuiApplication::styleHints()->setCursorFlashTime(0);  // the text cursor shows steadily
+    const QString family = QFontInfo(DesignFont(8.25, 400)).family();
+    if (family != kReferenceFont) {
+      QFAIL(qPrintable(QStringLiteral("the references are drawn in %1, but this machine draws "
+                                      "the windows in %2: install %1, or draw the references "
+                                      "anew on purpose (scripts/test --update-references)")
+                           .arg(kReferenceFont, family)));
+    }
+  }
+
+  void windowsLookAsTheirReferences_data() {
+    QTest::addColumn<int>("shot");
+    for (int shot = 0; shot < int(std::size(kShots)); ++shot) {
+      QTest::newRow(kShots[shot].row) << shot;
+    }
+  }
+
+  void windowsLookAsTheirReferences() {
+    QFETCH(int, shot);
+    const QImage actual = kShots[shot].draw();
+    QVERIFY(!actual.isNull());
+    const QString name =
+        QStringLiteral("%1@%2x").arg(kShots[shot].file).arg(qRound(qApp->devicePixelRatio()));
+    const QString reference = QStringLiteral(DIALNOTE_REFERENCES_DIR "/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("DIALNOTE_UPDATE_REFERENCES")) {
+      QVERIFY(actual.save(reference));
+      QFAIL(qPrintable(reference + QStringLiteral(" written, not compared: look at it, then run "
+                                                  "the tests without DIALNOTE_UPDATE_REFERENCES")));
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    QImage diff =
+        actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    const bool same_size = actual.size() == expected.size();
+    int differing = same_size ? 0 : actual.width() * actual.height();
+    for (int y = 0; same_size && y < actual.height(); ++y) {
+      for (int x = 0; x < actual.width(); ++x) {
+        const QRgb a = actual.pixel(x, y);
+        const QRgb e = expected.pixel(x, y);
+        if (std::max({qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)),
+                      qAbs(qBlue(a) - qBlue(e))}) > kChannelTolerance) {
+          ++differing;
+          diff.setPixel(x, y, 0xFFFF0000);
+        }
+      }
+    }
+    if (differing > kDifferingPixels) {
+      const QString output = QStringLiteral(DIALNOTE_OUTPUT_DIR "/%1").arg(name);
+      actual.save(output + QStringLiteral(".actual.png"));
+      diff.save(output + QStringLiteral(".diff.png"));
+      QFAIL(qPrintable(QStringLiteral("%1 pixels differ from %2; see %3.actual.png, %3.diff.png")
+                           .arg(differing)
+                           .arg(reference, output)));
+    }
+  }
+};
+
+}  // namespace dialnote
+
+QTEST_MAIN(dialnote::ReferenceImagesTest)
+#include "reference_images_test.moc"
