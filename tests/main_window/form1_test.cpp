@@ -1,0 +1,291 @@
+// The main window at work, driven as a user drives it: keys, pastes, clicks
+// and drags on the real widgets, the poll that writes the explanation, the
+// start-up work and the commands. How the window looks is the business of
+// tests/windows.
+#include "main_window/form1.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMessageBox>
+#include <QtTest>
+
+#include "catalogue/error_catalogue.h"
+#include "platform/identity.h"
+#include "platform/qt_text.h"
+#include "tests/recording_runtime.h"
+#include "tests/window_testing.h"
+
+namespace dialnote {
+namespace {
+
+using testing::AddRow;
+using testing::Tick;
+using testing::Type;
+
+QString ExplanationOf(const QString& code) {
+  return ToQString(ErrorCatalogue::Lookup(View(code)).value_or(u""));
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ public slots:
+  // Where the desktop opens web addresses: the browser.
+  void Open(const QUrl& url) { opened_.append(url); }
+
+ private slots:
+  void init() {
+    runtime_ = {};
+    QGuiApplication::clipboard()->setText(QStringLiteral("742"));
+    app_ = std::make_unique<App>(QStringLiteral("/opt/dial note/dialnote"));
+    form_ = std::make_unique<Form1>(runtime_, *app_);
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QTRY_COMPARE(form_->Text2->toPlainText(), ExplanationOf(QStringLiteral("600")));
+  }
+
+  void cleanup() { form_.reset(); }
+
+  // Creating the window registers the three components, and so does its one
+  // activation, which also puts the keyboard in the entry.
+  void startUpRegistersTheComponentsAndActivatesOnce() {
+    const QStringList once = {R"(RegSvr32 /s "/opt/dial note\MSWINSCK.ocx")",
+                              R"(RegSvr32 /s "/opt/dial note\MS_XTools.ocx")",
+                              R"(RegSvr32 /s "/opt/dial note\SkinControl.ocx")"};
+    QCOMPARE(runtime_.command_lines, once + once);
+    QCOMPARE(QApplication::focusWidget(), form_->Text1);
+    QCOMPARE(form_->windowFlags() & (Qt::WindowType_Mask | Qt::FramelessWindowHint),
+             Qt::Window | Qt::FramelessWindowHint);  // borderless, with a taskbar button
+    form_->hide();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QCOMPARE(runtime_.command_lines.size(), 6);
+    QCOMPARE(form_->List1->count(), 201);
+  }
+
+  // What a user does, in order: keys for the control that has the keyboard
+  // (at first the entry, whose "600" start-up leaves selected), and [clicks]
+  // on a control or on a row of the list.
+  void entryListAndSteps_data() {
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("selected");
+    AddRow("a typed code is selected in the list", "6 5 1", "651", "651");
+    AddRow("8 becomes 800 at once", "8", "800", "800");
+    AddRow("5, 9, 9 becomes 600 on the third digit", "5 9 9", "600", "600");
+    AddRow("a fourth digit is refused", "7 0 0 1", "700", "700");
+    AddRow("letters and spaces are discarded", "7 A Space 8 C 4", "784", "784");
+    AddRow("Persian and Arabic digits are discarded", "۷ ٨ 7", "7", "600");
+    AddRow("Ctrl with a letter, and Return, type nothing", "6 5 Ctrl+A Ctrl+V Ctrl+X Ctrl+Z Return",
+           "65", "600");
+    AddRow("keys without a character edit as usual", "6 5 1 Home Del End Backspace Left 7", "75",
+           "651");
+    AddRow("emptying the entry selects 600 and leaves the entry empty", "Backspace", "", "600");
+    AddRow("up from 600 gives 601", "[Command1]", "601", "601");
+    AddRow("up from 800 stays at 800", "8 [Command1]", "800", "800");
+    AddRow("up from 99 wraps to 600", "9 9 [Command1]", "600", "600");
+    AddRow("down from 600 stays at 600", "[Command2]", "600", "600");
+    AddRow("down from 61 wraps to 800", "6 1 [Command2]", "800", "800");
+    AddRow("a step leaves the empty entry empty", "Backspace [Command2]", "", "600");
+    AddRow("a click on 742 picks it", "6 [742]", "742", "742");
+    AddRow("a click on the selected 742 completes 74", "7 4 2 Backspace [742]", "742", "742");
+    AddRow("Down in the list picks the next code", "[600] Down", "601", "601");
+    AddRow("End in the list picks the last code", "[600] End", "800", "800");
+  }
+
+  void entryListAndSteps() {
+    QFETCH(QString, actions);
+    for (const QString& action : actions.split(QLatin1Char(' '))) {
+      const QString name = action.mid(1, action.size() - 2);
+      const QList<QListWidgetItem*> rows = form_->List1->findItems(name, Qt::MatchExactly);
+      if (!action.startsWith(QLatin1Char('['))) {
+        Type(QApplication::focusWidget(), action);
+      } else if (rows.isEmpty()) {
+        QTest::mouseClick(form_->findChild<QWidget*>(name), Qt::LeftButton);
+      } else {
+        form_->List1->scrollToItem(rows.first());
+        QTest::mouseClick(form_->List1->viewport(), Qt::LeftButton, {},
+                          form_->List1->visualItemRect(rows.first()).center());
+      }
+    }
+    QTEST(form_->Text1->text(), "text");
+    QTEST(form_->List1->currentItem()->text(), "selected");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("742"));
+  }
+
+  // Pasted text passes no key filter, but the entry holds three characters at
+  // most; a step up leaves a text that is no number as it is.
+  void pasting_data() {
+    QTest::addColumn<bool>("from_the_menu");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after_a_step_up");
+    AddRow("Shift+Insert cuts 7421 to 742", false, "7421", "742", "743");
+    AddRow("the context menu's Paste cuts 7421 to 742", true, "7421", "742", "743");
+    AddRow("three letters come after 800", false, "abc", "800", "800");
+    AddRow("a digit and a letter stay, and no step moves them", true, "7a", "7a", "7a");
+  }
+
+  void pasting() {
+    QFETCH(bool, from_the_menu);
+    QFETCH(QString, clipboard);
+    QGuiApplication::clipboard()->setText(clipboard);
+    if (from_the_menu) {
+      const QPoint centre = form_->Text1->rect().center();
+      QContextMenuEvent event(QContextMenuEvent::Mouse, centre, form_->Text1->mapToGlobal(centre));
+      QApplication::sendEvent(form_->Text1, &event);
+      QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);  // &Paste
+    } else {
+      Type(form_->Text1, QStringLiteral("Shift+Ins"));
+    }
+    QTEST(form_->Text1->text(), "text");
+    QTest::mouseClick(form_->Command1, Qt::LeftButton);
+    QTEST(form_->Text1->text(), "after_a_step_up");
+  }
+
+  // The explanation follows the entry at the poll's tick, holds while the
+  // entry holds no code, and puts back a text that is not an explanation.
+  void thePollWritesTheExplanationOnTheNextTick() {
+    const auto explains = [this](const char* code) {
+      return form_->Text2->toPlainText() == ExplanationOf(QLatin1String(code));
+    };
+    form_->Timer1->stop();
+    Type(form_->Text1, QStringLiteral("7 8 4"));
+    QVERIFY(explains("600"));
+    Tick(form_->Timer1);
+    QVERIFY(explains("784"));
+    Type(form_->Text1, QStringLiteral("Backspace"));
+    Tick(form_->Timer1);
+    QVERIFY(explains("784"));
+    Type(form_->Text1, QStringLiteral("1"));
+    Tick(form_->Timer1);
+    QVERIFY(explains("781"));
+    form_->Text2->setPlainText(QStringLiteral("something else"));
+    Tick(form_->Timer1);
+    QVERIFY(explains("781"));
+  }
+
+  void aSelectedExplanationSurvivesTicksAndCanBeCopied() {
+    const QString explanation = ExplanationOf(QStringLiteral("600"));
+    form_->Text2->setFocus();
+    Type(form_->Text2, QStringLiteral("Ctrl+A"));
+    for (int tick = 0; tick < 3; ++tick) Tick(form_->Timer1);
+    QCOMPARE(form_->Text2->textCursor().selectedText(), explanation);
+    Type(form_->Text2, QStringLiteral("Ctrl+C X Del"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), explanation);
+    QCOMPARE(form_->Text2->toPlainText(), explanation);  // read-only
+  }
+
+  // A press at (250, 13) on the title strip, over the title, then a move to
+  // (295, 28): the window follows the left button alone.
+  void dragging_data() {
+    QTest::addColumn<Qt::MouseButton>("pressed");
+    QTest::addColumn<Qt::MouseButtons>("held");
+    QTest::addColumn<QPoint>("moved_by");
+    AddRow("the left button moves the window by the mouse's offset", Qt::LeftButton,
+           Qt::MouseButtons(Qt::LeftButton), QPoint(45, 15));
+    AddRow("the right button moves nothing", Qt::RightButton, Qt::MouseButtons(Qt::RightButton),
+           QPoint());
+    AddRow("both buttons move nothing", Qt::LeftButton, Qt::LeftButton | Qt::RightButton, QPoint());
+  }
+
+  void dragging() {
+    QFETCH(Qt::MouseButton, pressed);
+    QFETCH(Qt::MouseButtons, held);
+    const QPoint start = form_->pos();
+    QCOMPARE(form_->childAt(250, 13), form_->lbTitleBar);
+    testing::Drag(form_->lbTitleBar, {250, 13}, {295, 28}, pressed, held);
+    QTEST(form_->pos() - start, "moved_by");
+  }
+
+  // The button, the close image and the close image's accessible press.
+  void bothExitControlsEndTheProgram() {
+    QTest::mouseClick(form_->cmdexit, Qt::LeftButton);
+    QCOMPARE(runtime_.ends, 1);
+    QTest::mouseClick(form_->childAt(17, 15), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(runtime_.ends, 2);
+    QAccessibleInterface* close = QAccessible::queryAccessibleInterface(form_->imgexit);
+    close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(runtime_.ends, 3);
+  }
+
+  // The about box, owned by the window, names the program and its maker, with
+  // the program's icon when its executable gives one.
+  void aboutBox_data() {
+    QTest::addColumn<bool>("running_executable");
+    AddRow("the program's own icon", true);
+    AddRow("the information icon when the executable yields none", false);
+  }
+
+  void aboutBox() {
+    QFETCH(bool, running_executable);
+    if (running_executable) {
+      app_ = std::make_unique<App>(QCoreApplication::applicationFilePath());
+      form_ = std::make_unique<Form1>(runtime_, *app_);
+      form_->show();
+    }
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QCOMPARE(box->parentWidget(), form_.get());
+      QVERIFY(!box->iconPixmap().isNull());
+      QCOMPARE(box->icon() == QMessageBox::Information, !running_executable);
+      shown = box->windowTitle() + '|' + box->text() + '|' + box->informativeText();
+      box->accept();
+    });
+    QTest::mouseClick(form_->cmdabout, Qt::LeftButton);
+    const QString title = QStringLiteral("Dialnote ( دايالنوت )");
+    QCOMPARE(shown, title + '|' + title + '|' + ToQString(identity::kCopyrightLine) + '\n' +
+                        ToQString(identity::kWebAddress));
+  }
+
+  void webButtonOpensTheMakersAddress() {
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
+    QTest::mouseClick(form_->web, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(opened_, QList<QUrl>{QUrl(ToQString(identity::kWebAddress))});
+    QCOMPARE(runtime_.ends, 0);
+  }
+
+  void tabWalksTheControlsInOrder() {
+    QStringList order;
+    for (int step = 0; step < 8; ++step) {
+      Type(QApplication::focusWidget(), QStringLiteral("Tab"));
+      order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, QString("List1 cmdexit cmdabout Command1 Command2 Text2 web Text1").split(' '));
+  }
+
+  // What a screen reader announces for the window and each control a user
+  // works with: a name of its own.
+  void everyControlHasAUniqueAccessibleName() {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
+    QStringList names = {window->text(QAccessible::Name)};
+    for (int i = 0; i < window->childCount(); ++i) {
+      QAccessibleInterface* child = window->child(i);
+      if (static_cast<QWidget*>(child->object())->focusPolicy() != Qt::NoFocus ||
+          child->role() == QAccessible::Button || child->role() == QAccessible::TitleBar) {
+        names << child->text(QAccessible::Name);
+      }
+    }
+    QCOMPARE(names.size(), 11);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 11);
+    QVERIFY(!names.contains(QString()));
+  }
+
+ private:
+  QList<QUrl> opened_;
+  testing::RecordingRuntime runtime_;
+  std::unique_ptr<App> app_;
+  std::unique_ptr<Form1> form_;
+};
+
+}  // namespace dialnote
+
+QTEST_MAIN(dialnote::Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,48 @@
+// For the window tests: a user's keys and drags and the passing of time, sent
+// to the real widgets, and test table rows written one to a line.
+#pragma once
+
+#include <QtTest>
+
+namespace dialnote::testing {
+
+// Types `keys`, separated by spaces: key names as QKeySequence reads them
+// ("7", "A", "Ctrl+V", "Home"), or a character of another script, which
+// arrives as such keyboards deliver it, as text on an unknown key. Ctrl
+// combinations carry no text, as on the platforms that attach none.
+inline void Type(QWidget* widget, const QString& keys) {
+  for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QKeyCombination combination = QKeySequence(key)[0];
+    if (key.size() == 1 && key.at(0).unicode() >= 0x80) {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, key, Qt::NoModifier);
+    } else if (combination.keyboardModifiers().testFlag(Qt::ControlModifier)) {
+      QTest::sendKeyEvent(QTest::Click, widget, combination.key(), QString(),
+                          combination.keyboardModifiers());
+    } else {
+      QTest::keyClick(widget, combination.key(), combination.keyboardModifiers());
+    }
+  }
+}
+
+// A press of `pressed` at `from` on `target`, then a move to `to` with
+// `held` down.
+inline void Drag(QWidget* target, QPointF from, QPointF to, Qt::MouseButton pressed,
+                 Qt::MouseButtons held) {
+  QMouseEvent press(QEvent::MouseButtonPress, from, target->mapToGlobal(from), pressed, pressed,
+                    Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QMouseEvent move(QEvent::MouseMove, to, target->mapToGlobal(to), Qt::NoButton, held,
+                   Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+}
+
+// A row of the current test's table: its name, then a value for each column.
+template <class... Values>
+void AddRow(const char* name, const Values&... values) {
+  (QTest::newRow(name) << ... << values);
+}
+
+// One tick of `timer`, now.
+inline void Tick(QTimer* timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
+
+}  // namespace dialnote::testing
