@@ -1,0 +1,129 @@
+// The splash window at work, as the application shell starts it: the name
+// that blinks, the version line, the hand-over to the main window and the
+// drag by the title strip. Timer ticks are delivered at once rather than
+// waited for. How the window looks is the business of tests/windows.
+#include "splash/form2.h"
+
+#include <QtTest>
+
+#include "app/application_shell.h"
+#include "main_window/form1.h"
+#include "tests/recording_runtime.h"
+#include "tests/window_testing.h"
+
+namespace dialnote {
+namespace {
+
+using testing::AddRow;
+using testing::Tick;
+
+QStringList VisibleWindows() {
+  QStringList names;
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible()) names.append(window->objectName());
+  }
+  return names;
+}
+
+}  // namespace
+
+class Form2Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    runtime_ = {};
+    shell_ = std::make_unique<ApplicationShell>(runtime_, App(QStringLiteral("/opt/dialnote/x")));
+    shell_->Start();
+    form_ = shell_->Splash();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+  }
+
+  void cleanup() { shell_.reset(); }
+
+  // Registration is the main window's start-up, not the splash's.
+  void theSplashComesFirstAloneAndOnce() {
+    shell_->Start();
+    QCOMPARE(shell_->Splash(), form_.data());
+    QCOMPARE(VisibleWindows(), QStringList{"Form2"});
+    QCOMPARE(form_->windowFlags() & (Qt::WindowType_Mask | Qt::FramelessWindowHint),
+             Qt::Tool | Qt::FramelessWindowHint);  // borderless, without a taskbar button
+    QCOMPARE(shell_->MainForm(), nullptr);
+    QVERIFY(runtime_.command_lines.isEmpty());
+  }
+
+  // The name blinks every half second, the version line comes after a second
+  // and a half, the main window takes over after five seconds.
+  void timersRunAtTheirIntervals() {
+    QList<int> intervals;
+    for (const QTimer* timer : {form_->Timer1, form_->Timer3, form_->Timer2}) {
+      intervals << (timer->isActive() ? timer->interval() : -1);
+    }
+    QCOMPARE(intervals, QList<int>({500, 1500, 5000}));
+  }
+
+  void theAuthorsNameBlinksGreenAndRed() {
+    QList<OleColor> seen = {form_->Label2->ForeColor()};
+    for (int tick = 0; tick < 2; ++tick) {
+      Tick(form_->Timer1);
+      seen << form_->Label2->ForeColor();
+    }
+    QCOMPARE(seen, QList<OleColor>({0x008000, 0x0000FF, 0x008000}));  // red in the low byte
+  }
+
+  // The main window shows before the splash closes, so there is never a
+  // moment without a window; no handler of the unloaded splash runs again.
+  void theHandOverShowsTheMainWindowThenUnloadsTheSplash() {
+    QStringList seen;
+    connect(shell_.get(), &ApplicationShell::MainWindowShown, this, [&](Form1* main) {
+      seen << QStringLiteral("main window visible: %1, splash visible: %2")
+                  .arg(main == shell_->MainForm() && main->isVisible())
+                  .arg(form_ && form_->isVisible());
+    });
+    Tick(form_->Timer2);
+    for (QTimer* timer : {form_->Timer1, form_->Timer2, form_->Timer3}) {
+      QVERIFY(!timer->isActive());
+    }
+    Tick(form_->Timer2);
+    QCOMPARE(seen, QStringList{"main window visible: 1, splash visible: 1"});
+    QVERIFY(shell_->MainForm()->activated());
+    QCOMPARE(runtime_.command_lines.size(), 6);
+    QTRY_VERIFY(form_.isNull());
+    QCOMPARE(shell_->Splash(), nullptr);
+    QCOMPARE(&shell_->ShowMainForm(), shell_->MainForm());  // asked for again, the same window
+    QCOMPARE(VisibleWindows(), QStringList{"Form1"});
+  }
+
+  void endingDuringTheSplashLeavesNoWindow() {
+    shell_.reset();
+    QVERIFY(form_.isNull());
+    QCOMPARE(VisibleWindows(), QStringList());
+  }
+
+  // A press on the strip, over the title, then a move of 3 x 1 pixels.
+  void dragging_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QPoint>("moved_by");
+    AddRow("the left button drags the window along", Qt::LeftButton, QPoint(3, 1));
+    AddRow("the right button moves nothing", Qt::RightButton, QPoint());
+  }
+
+  void dragging() {
+    QFETCH(Qt::MouseButton, button);
+    QCOMPARE(form_->childAt(250, 13), form_->lbTitleBar);
+    const QPoint start = form_->pos();
+    const QPointF from = form_->lbTitleBar->mapFrom(form_.data(), QPointF(250, 13));
+    testing::Drag(form_->lbTitleBar, from, from + QPointF(3, 1), button, button);
+    QTEST(form_->pos() - start, "moved_by");
+  }
+
+ private:
+  testing::RecordingRuntime runtime_;
+  std::unique_ptr<ApplicationShell> shell_;
+  QPointer<Form2> form_;
+};
+
+}  // namespace dialnote
+
+QTEST_MAIN(dialnote::Form2Test)
+#include "form2_test.moc"
