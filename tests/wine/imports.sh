@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Dialnote.exe is one file for the GUI subsystem that imports only DLLs every
+# Windows 10 and 11 has: no Qt, C++ runtime or thread library beside it.
+#   imports.sh DIALNOTE_EXE
+set -euo pipefail
+dump=$(x86_64-w64-mingw32-objdump -p "$1")
+grep -q 'Subsystem.*0002' <<<"$dump" || { echo "FAIL: not a GUI-subsystem program" >&2; exit 1; }
+system='^(KERNEL32|USER32|GDI32|SHELL32|ADVAPI32|OLE32|OLEAUT32|COMDLG32|IMM32|WINMM|WS2_32|IPHLPAPI|UXTHEME|DWMAPI|SHLWAPI|VERSION|NETAPI32|USERENV|WTSAPI32|MPR|SETUPAPI|D3D9|D3D11|DXGI|D2D1|DWRITE|AUTHZ|MSVCRT|UCRTBASE|API-MS-WIN-[A-Z0-9-]+|CRYPT32|BCRYPT|SECUR32|RPCRT4|COMCTL32)\.DLL$'
+status=0
+while read -r dll; do
+  if ! grep -qiE "$system" <<<"$dll"; then
+    echo "FAIL: imports $dll, which Windows does not ship" >&2
+    status=1
+  fi
+done < <(awk '/DLL Name:/ {print toupper($3)}' <<<"$dump")
+[ "$status" -eq 0 ] && echo "imports: $(awk '/DLL Name:/ {printf "%s ", $3}' <<<"$dump")"
+exit "$status"
