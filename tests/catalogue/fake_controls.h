@@ -1,129 +1,140 @@
-// In-memory text box and list box that keep the window layer's promises
-// (see catalogue/controls.h): a text assignment runs the change handler at
-// once, nested; assigning the same text runs nothing; the length limit cuts
-// longer texts; a selection made from code raises no click.
+// Fakes that keep the window layer's promises (catalogue/controls.h), the code
+// entry wired on them, and the event language of the property test and fuzzer.
 #pragma once
 
-#include <cstddef>
+#include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "catalogue/code_entry_rules.h"
 #include "catalogue/controls.h"
 
 namespace dialnote::testing {
 
-class FakeTextBox : public TextBox {
- public:
-  static constexpr std::size_t kNoLimit = std::u16string::npos;
+inline std::string Narrow(std::u16string_view text) { return {text.begin(), text.end()}; }
 
-  explicit FakeTextBox(std::u16string text = {}, std::size_t max_length = kNoLimit)
-      : text_(std::move(text)), max_length_(max_length) {}
+struct FakeTextBox : TextBox {
+  std::u16string text;
+  std::size_t limit;
+  bool all_selected = false;
+  int sets = 0, changes = 0;  // calls of SetText; changes of the text
+  std::function<void()> on_change;
 
-  void OnChange(std::function<void()> handler) { on_change_ = std::move(handler); }
-
-  [[nodiscard]] std::u16string_view Text() const override {
-    ++reads_;
-    return text_;
+  explicit FakeTextBox(std::u16string_view start = u"", std::size_t max = std::u16string::npos)
+      : text(start), limit(max) {}
+  void OnChange(std::function<void()> handler) { on_change = std::move(handler); }
+  void Preset(std::u16string_view start) { text = start; }  // runs no handler
+  [[nodiscard]] std::u16string_view Text() const override { return text; }
+  // Cut to the limit; a new text runs the change handler at once, nested; the
+  // same text changes nothing.
+  void SetText(std::u16string_view next) override {
+    ++sets;
+    Replace(std::u16string(next.substr(0, limit)), all_selected);
   }
-
-  void SetText(std::u16string_view text) override {
-    std::u16string next(text.substr(0, max_length_));  // copy first: `text` may alias
-    select_all_ = false;                               // caret to the end
-    if (next == text_) {
-      return;
-    }
-    text_ = std::move(next);
-    ++changes_;
-    if (on_change_) {
-      on_change_();
-    }
+  // The user's typing or pasting replaces a whole-text selection, or goes in
+  // at the end, as far as the limit allows.
+  void UserInsert(std::u16string_view typed) {
+    const std::u16string kept = all_selected ? u"" : text;
+    Replace(kept + std::u16string(typed.substr(0, limit - std::min(limit, kept.size()))), false);
   }
-
-  // The user's own editing, as a single-line entry does it: typed or pasted
-  // text replaces a whole-text selection or goes in at the end (where the
-  // caret stands after code replaced the text), as far as the limit allows.
-  void UserInsert(std::u16string_view inserted) {
-    std::u16string next = select_all_ ? std::u16string() : text_;
-    const std::size_t room = max_length_ == kNoLimit ? inserted.size() : max_length_ - next.size();
-    next.append(inserted.substr(0, room));
-    UserReplace(std::move(next));
+  void UserBackspace() { Replace(all_selected ? u"" : text.substr(0, text.size() - 1), false); }
+  void UserSelectAll() { all_selected = !text.empty(); }
+  void Replace(std::u16string next, bool keep_selection) {
+    all_selected = next == text && keep_selection;  // else the caret goes to the end
+    if (next == text) return;
+    text = std::move(next);
+    ++changes;
+    if (on_change) on_change();
   }
-  void UserBackspace() {
-    UserReplace(select_all_ || text_.empty() ? std::u16string()
-                                             : text_.substr(0, text_.size() - 1));
-  }
-  void UserSelectAll() { select_all_ = !text_.empty(); }
-
-  // Puts a text in place without running the change handler, to set up the
-  // state before a measured or tested call.
-  void Preset(std::u16string_view text) { text_ = text; }
-
-  [[nodiscard]] int changes() const { return changes_; }
-  [[nodiscard]] int reads() const { return reads_; }
-
- private:
-  void UserReplace(std::u16string next) {
-    select_all_ = false;
-    if (next == text_) {
-      return;
-    }
-    text_ = std::move(next);
-    ++changes_;
-    if (on_change_) {
-      on_change_();
-    }
-  }
-
-  std::u16string text_;
-  std::size_t max_length_;
-  bool select_all_ = false;
-  int changes_ = 0;
-  mutable int reads_ = 0;
-  std::function<void()> on_change_;
 };
 
-class FakeListBox : public ListBox {
- public:
-  void AddItem(std::u16string_view item) override { items_.emplace_back(item); }
+struct FakeListBox : ListBox {
+  std::vector<std::u16string> items;
+  std::optional<std::size_t> selected;
+  std::function<void()> on_click;
 
+  void AddItem(std::u16string_view item) override { items.emplace_back(item); }
   [[nodiscard]] std::optional<std::u16string_view> List(int index) const override {
-    if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) {
-      return std::nullopt;
-    }
-    return items_[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= std::ssize(items)) return std::nullopt;
+    return items[static_cast<std::size_t>(index)];
   }
-
   [[nodiscard]] std::u16string_view SelectedText() const override {
-    return selected_ ? std::u16string_view(items_[*selected_]) : std::u16string_view();
+    return selected ? std::u16string_view(items[*selected]) : u"";
   }
-
-  // Selects the first entry with that text; a text that is no entry leaves
-  // the selection as it was. Raises no click.
+  // Selects the first entry with that text (another text changes nothing),
+  // raising no click: only the user's own selection clicks.
   void SetSelectedText(std::u16string_view text) override {
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-      if (items_[i] == text) {
-        selected_ = i;
-        return;
-      }
-    }
-    ++misses_;
+    const auto found = std::find(items.begin(), items.end(), text);
+    if (found != items.end()) selected = static_cast<std::size_t>(found - items.begin());
   }
-
-  // The user's own selection; the caller runs the click handler.
-  void UserSelect(std::size_t index) { selected_ = index; }
-
-  [[nodiscard]] std::size_t size() const { return items_.size(); }
-  [[nodiscard]] std::optional<std::size_t> selected_index() const { return selected_; }
-  [[nodiscard]] int misses() const { return misses_; }
-
- private:
-  std::vector<std::u16string> items_;
-  std::optional<std::size_t> selected_;
-  int misses_ = 0;
+  void UserSelect(std::size_t index) {
+    selected = index;
+    if (on_click) on_click();
+  }
 };
+
+// The main window once active: "600" wholly selected in the entry (3 characters
+// at most), the list filled; a change runs a pass (their nesting is recorded),
+// a click in the list the pick.
+struct EntryWindow {
+  FakeTextBox entry{u"600", 3};
+  FakeListBox list;
+  int depth = 0, max_depth = 0;
+
+  EntryWindow() {
+    entry.on_change = [this] {
+      max_depth = std::max(max_depth, ++depth);
+      CodeEntryRules::Normalise(entry, list);
+      --depth;
+    };
+    list.on_click = [this] { CodeEntryRules::PickFromList(entry, list); };
+    CodeEntryRules::FillList(list);
+    entry.UserSelectAll();
+  }
+  void Type(char16_t key) {  // Enter inserts nothing into a one-line entry
+    const char16_t passed = CodeEntryRules::FilterKey(key);
+    if (passed == u'\b') entry.UserBackspace();
+    if (passed != 0 && passed != u'\b' && passed != u'\r') entry.UserInsert({&passed, 1});
+  }
+};
+
+// Runs `bytes` as user events on a new window: the first invariant broken, or
+// "". An event is a kind byte mod 7: type a unit; paste (a count byte mod 11)
+// units; step up; step down; pick entry (a byte mod 201); Backspace; select all.
+inline std::string RunEntryEvents(std::span<const std::uint8_t> bytes) {
+  EntryWindow window;
+  std::size_t at = 0;
+  const auto byte = [&]() -> int { return at < bytes.size() ? bytes[at++] : 0; };
+  const auto unit = [&] {
+    const int low = byte();  // a unit is two bytes, low first
+    return static_cast<char16_t>(low | byte() << 8);
+  };
+  while (at < bytes.size()) {
+    const int kind = byte() % 7;
+    std::u16string pasted;
+    for (int count = kind == 1 ? byte() % 11 : 0; count > 0; --count) pasted += unit();
+    if (kind == 0) window.Type(unit());
+    if (kind == 1) window.entry.UserInsert(pasted);
+    if (kind == 2) CodeEntryRules::StepUp(window.entry);
+    if (kind == 3) CodeEntryRules::StepDown(window.entry);
+    if (kind == 4) window.list.UserSelect(static_cast<std::size_t>(byte() % 201));
+    if (kind == 5) window.Type(u'\b');
+    if (kind == 6) window.entry.UserSelectAll();
+    const auto [changes, selected] = std::pair(window.entry.changes, window.list.selected);
+    CodeEntryRules::Normalise(window.entry, window.list);
+    if (window.max_depth > 2) return "passes nested deeper than two";
+    if (!selected) return "nothing is selected in the list";
+    if (window.entry.changes != changes || window.list.selected != selected) {
+      return "a further pass changed the text or the selection";
+    }
+  }
+  return "";
+}
 
 }  // namespace dialnote::testing
