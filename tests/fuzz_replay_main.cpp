@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays fuzz inputs through a fuzz target's entry point, for builds without
 // libFuzzer: each argument is a file or a folder of files.
 #include <cstddef>

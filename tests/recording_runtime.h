@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A runtime that records what the windows ask of it instead of doing it.
 #pragma once
 

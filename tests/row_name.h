@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names parameterised test rows after their `name` field, so that a failing
 // row reads as a sentence in the test output.
 #pragma once

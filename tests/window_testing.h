@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For the window tests: a user's keys and drags and the passing of time, sent
 // to the real widgets, and test table rows written one to a line.
 #pragma once

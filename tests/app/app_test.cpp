@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's stand-ins through their own surfaces: where the program
 // finds itself and its components, in Windows and Linux notation, and the
 // one line it prints where no display can be opened.

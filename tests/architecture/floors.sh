@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The folders are floors, and every include between them points down:
 #   app > main_window, splash > components > window_kit > platform > catalogue, assets
 # The two windows know nothing of each other, and the core knows no Qt.

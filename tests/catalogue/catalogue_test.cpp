@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue's content, form and figures, the exactness of Lookup, the code
 // forms that ReadCode knows, and the symbols.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The code entry rules and the lookup poll on fakes that keep the window
 // layer's promises: the entry driven as the user and as code drive it, random
 // event sequences, and what the explanation box shows tick by tick.

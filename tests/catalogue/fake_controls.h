@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fakes that keep the window layer's promises (catalogue/controls.h), the code
 // entry wired on them, and the event language of the property test and fuzzer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target over the code entry's event language (fake_controls.h): any bytes
 // are user events, after each of which the entry's invariants must hold. A
 // libFuzzer target with clang; every build replays the committed corpus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the reader of code forms: any bytes are a command line
 // argument, and the answer must be a code from 600 to 800 or nothing, as a plain
 // second reading finds: the trimmed text names a code only as one of its forms

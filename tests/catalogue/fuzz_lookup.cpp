@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the catalogue's lookup: any UTF-16 text is looked up, and the
 // answer must be the entry of exactly that code, or nothing when the text is
 // not three ASCII digits from 600 to 800.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The lookup command as a user, a script or a pipe meets it, with no display.
 #   command_line.sh PROGRAM REFERENCE_TSV MAN_PAGE
 set -uo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dialnote on a bare machine: no network interface but the loopback (in a
 # private network namespace, where the system allows one), no browser on the
 # PATH, no Tahoma or Vazirmatn (fontconfig sees only DejaVu Sans), and a home

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote where the machine offers little: run by environment.sh with no
 // network interface but the loopback, no browser, no Tahoma (only DejaVu
 // Sans among the fonts) and a home folder nobody can write to. Both windows

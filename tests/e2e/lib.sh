@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts: a private virtual display, polling with a
 # deadline, and stopping what a script started. Source it, then call
 # e2e_setup once; it removes its work folder and stops its processes on exit.

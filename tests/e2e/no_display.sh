@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started where no display can be opened, the program says so in one line
 # naming DISPLAY/WAYLAND_DISPLAY and ends with status 1: no abort, no core.
 #   no_display.sh PROGRAM

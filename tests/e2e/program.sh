@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dialnote end to end, as a user meets it: the program installed into a
 # temporary prefix, started on a virtual X display without a window manager,
 # and driven with real pointer and keyboard input.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window at work, driven as a user drives it: keys, pastes, clicks
 // and drags on the real widgets, the poll that writes the explanation, the
 // start-up work and the commands. How the window looks is the business of

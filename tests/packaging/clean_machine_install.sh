@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the .deb on a Debian 12 system that has never built Dialnote: a
 # fresh minimal bookworm made with debootstrap, then `apt-get install ./deb`,
 # `dialnote 691` without a display and `dialnote` on a virtual X display.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package that `cpack -G DEB` makes of the build: its control
 # fields and the files it holds.
 #   deb_package.sh CPACK_COMMAND BUILD_DIR DESKTOP_ID

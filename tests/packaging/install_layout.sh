@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layout that `cmake --install` gives a prefix, and the desktop entry and
 # AppStream metainfo in it as the desktop's own validators judge them.
 #   install_layout.sh CMAKE_COMMAND BUILD_DIR DESKTOP_ID WEB_ADDRESS

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Windows version resource, compiled with a cross windres and read back.
 
 Compiles the configured dialnote.rc into a .res file and walks the result:

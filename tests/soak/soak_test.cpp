@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak: the main window on a real X display, hammered for a bounded time with
 // random typing (through the X server with xdotool where it is installed, and
 // as Qt key events of any code unit), pastes of hostile text (direction

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window at work, as the application shell starts it: the name
 // that blinks, the version line, the hand-over to the main window and the
 // drag by the title strip. Timer ticks are delivered at once rather than

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Finds a Dialnote window in a compositor's screenshot by the top edge of its
 title strip and checks that its top corners show the desktop behind it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the window system cannot cut a window's shape (Wayland), the windows
 // paint their key-coloured corners transparent instead; elsewhere they keep
 // the mask and paint every pixel.

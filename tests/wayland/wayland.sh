@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dialnote under a real Wayland compositor: weston, headless, with the pixman
 # renderer, on a private socket and runtime folder. The installed program runs
 # as a native Wayland client; screenshots show the splash, then the main

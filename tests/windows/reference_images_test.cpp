@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both windows as the screen shows them, pixel for pixel, against the
 // pictures under tests/windows/references: the splash window loaded and
 // blinking, the main window at start-up with a button under the mouse and

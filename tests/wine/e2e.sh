@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dialnote.exe end to end under Wine on a virtual X display, in a fresh Wine
 # prefix: the splash comes first and hands over after about five seconds;
 # the main window is 348 x 429, borderless, with see-through top corners;

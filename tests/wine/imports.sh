@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dialnote.exe is one file for the GUI subsystem that imports only DLLs every
 # Windows 10 and 11 has: no Qt, C++ runtime or thread library beside it.
 #   imports.sh DIALNOTE_EXE

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows installer under Wine, in a fresh prefix: a silent install (/S)
 # puts Dialnote.exe in the user's programs folder with a Start-menu entry and
 # an uninstaller, needing no administrator; the silent uninstaller takes them

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program of the Windows build under Wine, as CTest's emulator:
 #   run.sh PROGRAM.exe [ARGS...]
 # The Wine prefix is made once per build folder (DIALNOTE_WINEPREFIX, or
