@@ -2,8 +2,10 @@
 // Module1 on Windows: the shell's own functions. The wide-character ones,
 // so that the Persian title shows on every Windows, whatever its code page;
 // the 8-bit ones would turn it into question marks outside code page 1256.
-#include <shellapi.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 #include <QImage>
 #include <QPixmap>

@@ -224,6 +224,9 @@ class Form1Test : public QObject {
   }
 
   void aboutBox() {
+#ifdef Q_OS_WIN
+    QSKIP("the about box is the shell's own dialog there; the run under Wine opens it");
+#endif
     QFETCH(bool, running_executable);
     if (running_executable) {
       app_ = std::make_unique<App>(QCoreApplication::applicationFilePath());
@@ -246,6 +249,9 @@ class Form1Test : public QObject {
   }
 
   void webButtonOpensTheMakersAddress() {
+#ifdef Q_OS_WIN
+    QSKIP("the shell's own open verb takes the address there, not Qt's");
+#endif
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
     QTest::mouseClick(form_->web, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));

@@ -39,16 +39,16 @@ main=$(windows_of_size 348x429)
 read -r left top <<<"$(place_of "$main")"
 
 echo "-- the top corners are see-through"
-import -window root -crop 348x2+"$left"+"$top" "$work/top.txt" 2>/dev/null
+import -window root -depth 8 -crop 348x2+"$left"+"$top" "$work/top.txt" 2>/dev/null
 pixel() { awk -v at="$1,$2:" '$1 == at {print $3}' "$work/top.txt"; }
-root_colour=$(import -window root -crop 1x1+0+0 txt:- 2>/dev/null | awk 'NR == 2 {print $3}')
+root_colour=$(import -window root -depth 8 -crop 1x1+0+0 txt:- 2>/dev/null | awk 'NR == 2 {print $3}')
 for x in 0 4 343 347; do
   [ "$(pixel "$x" 0)" = "$root_colour" ] || fail "corner pixel $x,0 is $(pixel "$x" 0), not the desktop's $root_colour"
 done
 [ "$(pixel 5 0)" = "#2A4DAB" ] || fail "the title strip's edge at 5,0 is $(pixel 5 0)"
 
 echo "-- typing 784 shows its explanation"
-xdotool mousemove $((left + 136)) $((top + 200)) click 1
+xdotool mousemove $((left + 136)) $((top + 200)) click 1 key End BackSpace BackSpace BackSpace
 xdotool type --delay 60 784
 expected="در حالي كه اين اتصال را در زمان log on استفاده مي كنيد شما نمي توانيد شماره بگيريد زيرا اين اتصال براي استفاده از نام كاربري پيكر بندي شده است كه متفاوت از نام كاربر روي smartcard مي باشد . چنانچه بخواهيد آنرا در زمان log on استفاده نماييد بايد براي استفاده از ( username ) روي كارت smart آنرا پيكربندي كنيد ."
 copied_explanation() {
@@ -58,6 +58,8 @@ copied_explanation() {
 }
 poll 15 copied_explanation ||
   fail "the explanation box holds: $(xclip -o -selection clipboard 2>/dev/null)"
+# A picture for a person to look at, beside the program.
+import -window "$main" "$(dirname "$exe")/wine-main-window.png" 2>/dev/null || true
 
 echo "-- the about box opens and closes"
 windows_before=$(xwininfo -root -tree | grep -c '^ *0x' || true)
