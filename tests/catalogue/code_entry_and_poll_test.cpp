@@ -104,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CodeList, IsFilledWith600To800And600SelectedAndAPickOf742PutsItIntoTheEntry) {
   EntryWindow window;
   ASSERT_EQ(window.list.items.size(), 201u);
-  for (int i = 0; i < 201; ++i) EXPECT_EQ(Narrow(window.list.items[i]), std::to_string(600 + i));
+  for (std::size_t i = 0; i < 201; ++i) {
+    EXPECT_EQ(Narrow(window.list.items[i]), std::to_string(600 + i));
+  }
   EXPECT_EQ(window.list.selected, 0u);
   window.list.UserSelect(142);
   EXPECT_EQ(window.entry.text, u"742");
