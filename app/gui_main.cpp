@@ -3,7 +3,7 @@
 // event loop. The splash window comes first and hands over to the main window. The
 // program ends when an exit control of the main window ends it, or when the
 // main window, the last window left, is closed.
-#include "app/windows_main.h"
+#include "app/gui_main.h"
 
 #include <QApplication>
 #include <QString>
@@ -15,7 +15,7 @@
 #include "platform/identity.h"
 #include "platform/qt_text.h"
 
-int dialnote::RunWindows(int argc, char* argv[]) {
+int dialnote::RunGui(int argc, char* argv[]) {
   using namespace dialnote::identity;
   if (const auto missing = dialnote::MissingDisplay()) {
     std::fprintf(stderr, "%s\n", qPrintable(*missing));

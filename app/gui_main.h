@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Dialnote with its windows: the splash, then the main window, until the
+// Dialnote with its windows (the GUI): the splash, then the main window, until the
 // program ends. Returns the program's exit status.
 #pragma once
 
 namespace dialnote {
 
-int RunWindows(int argc, char* argv[]);
+int RunGui(int argc, char* argv[]);
 
 }  // namespace dialnote

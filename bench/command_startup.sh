@@ -7,7 +7,7 @@
 set -euo pipefail
 build_dir=$1
 runs=${2:-200}
-program=$build_dir/app/dialnote
+program=$build_dir/bin/dialnote
 yardstick=$build_dir/bench/minimal_core
 
 # Wall time of one run, in microseconds.

@@ -33,7 +33,7 @@ time_one() {
 
 ours=() theirs=()
 for _ in $(seq "$runs"); do
-  ours+=("$(time_one "$build_dir/app/Dialnote.exe")")
+  ours+=("$(time_one "$build_dir/bin/Dialnote.exe")")
   theirs+=("$(time_one "$build_dir/bench/minimal_label.exe")")
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }

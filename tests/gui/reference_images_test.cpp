@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Both windows as the screen shows them, pixel for pixel, against the
-// pictures under tests/windows/references: the splash window loaded and
+// pictures under tests/gui/references: the splash window loaded and
 // blinking, the main window at start-up with a button under the mouse and
 // explaining 784, and the artwork that no window shows (the program icon
 // file and the hand pointer). CTest runs this program at device pixel

@@ -2,7 +2,7 @@
 // The main window at work, driven as a user drives it: keys, pastes, clicks
 // and drags on the real widgets, the poll that writes the explanation, the
 // start-up work and the commands. How the window looks is the business of
-// tests/windows.
+// tests/gui.
 #include "main_window/form1.h"
 
 #include <QAccessible>

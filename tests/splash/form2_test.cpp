@@ -2,7 +2,7 @@
 // The splash window at work, as the application shell starts it: the name
 // that blinks, the version line, the hand-over to the main window and the
 // drag by the title strip. Timer ticks are delivered at once rather than
-// waited for. How the window looks is the business of tests/windows.
+// waited for. How the window looks is the business of tests/gui.
 #include "splash/form2.h"
 
 #include <QtTest>

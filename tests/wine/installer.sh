@@ -25,7 +25,7 @@ wineserver --wait || true
 [ -f "$installed/Dialnote.exe" ] || fail "no Dialnote.exe in $installed: $(ls -R "$user_dir/AppData/Local/Programs" 2>&1)"
 [ -f "$installed/Uninstall.exe" ] || fail "no uninstaller"
 [ -f "$shortcut" ] || fail "no Start-menu entry: $(ls "$(dirname "$shortcut")" 2>&1)"
-cmp -s "$installed/Dialnote.exe" "$(dirname "$setup")/app/Dialnote.exe" ||
+cmp -s "$installed/Dialnote.exe" "$(dirname "$setup")/bin/Dialnote.exe" ||
   echo "note: the installed executable differs from the build's (stripped by the package)"
 
 echo "-- the installed program answers on the command line"
