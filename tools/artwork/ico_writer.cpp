@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/artwork/ico_writer.h"
 
+#include <QBuffer>
+#include <QSize>
 #include <algorithm>
+#include <cstddef>
 #include <limits>
 #include <map>
 #include <utility>
@@ -27,6 +30,56 @@ void PutU32(QByteArray& out, int value) {
 int RowBytes(int bits) { return (bits + 31) / 32 * 4; }
 
 bool Opaque(QRgb pixel) { return qAlpha(pixel) >= kOpaqueAlpha; }
+
+constexpr int kDirectoryBytes = 6;
+constexpr int kEntryBytes = 16;
+constexpr int kLargest = 256;
+
+// ICONDIR: reserved, type 1 (icon), the number of images.
+void PutDirectoryHeader(QByteArray& out, int count) {
+  PutU16(out, 0);
+  PutU16(out, 1);
+  PutU16(out, count);
+}
+
+// ICONDIRENTRY; 0 colours means 256 or more, and a side of 0 means 256.
+void PutDirectoryEntry(QByteArray& out, QSize size, int bits, int bytes, int offset) {
+  PutU8(out, size.width() % kLargest);
+  PutU8(out, size.height() % kLargest);
+  PutU8(out, 0);
+  PutU8(out, 0);
+  PutU16(out, 1);  // planes
+  PutU16(out, bits);
+  PutU32(out, bytes);
+  PutU32(out, offset);
+}
+
+// BITMAPINFOHEADER of an icon image: its height counts colours and mask.
+void PutBitmapHeader(QByteArray& out, int width, int height, int bits, int data_bytes) {
+  PutU32(out, 40);
+  PutU32(out, width);
+  PutU32(out, 2 * height);
+  PutU16(out, 1);
+  PutU16(out, bits);
+  PutU32(out, 0);  // no compression
+  PutU32(out, data_bytes);
+  PutU32(out, 0);
+  PutU32(out, 0);
+  PutU32(out, 0);  // colours used and important: all of the palette
+  PutU32(out, 0);
+}
+
+// The 1-bit AND mask, bottom row first: set where `shown` is false.
+template <typename Shown>
+void PutMask(QByteArray& out, const QImage& image, Shown shown) {
+  for (int y = image.height() - 1; y >= 0; --y) {
+    QByteArray row(RowBytes(image.width()), '\0');
+    for (int x = 0; x < image.width(); ++x) {
+      if (!shown(image.pixel(x, y))) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+    }
+    out.append(row);
+  }
+}
 
 int Distance(QRgb a, QRgb b) {
   const int red = qRed(a) - qRed(b);
@@ -70,42 +123,16 @@ int Nearest(const std::vector<QRgb>& palette, QRgb colour) {
 
 }  // namespace
 
-QByteArray IcoFile(const QImage& source) {
+QByteArray IcoImage(const QImage& source) {
   const QImage image = source.convertToFormat(QImage::Format_ARGB32);
   const int width = image.width();
   const int height = image.height();
   const std::vector<QRgb> palette = Palette(image);
   const int colour_bytes = RowBytes(8 * width) * height;
   const int mask_bytes = RowBytes(width) * height;
-  const int header_bytes = 40;
-  const int image_bytes = header_bytes + 4 * kPaletteSize + colour_bytes + mask_bytes;
-  const int directory_bytes = 6 + 16;
 
   QByteArray out;
-  PutU16(out, 0);  // ICONDIR: reserved, type 1 (icon), one image
-  PutU16(out, 1);
-  PutU16(out, 1);
-  PutU8(out, width);  // ICONDIRENTRY; 0 colours means 256, and 256 pixels
-  PutU8(out, height);
-  PutU8(out, 0);
-  PutU8(out, 0);
-  PutU16(out, 1);  // planes
-  PutU16(out, 8);  // bits per pixel
-  PutU32(out, image_bytes);
-  PutU32(out, directory_bytes);
-
-  PutU32(out,
-         header_bytes);  // BITMAPINFOHEADER; the height counts colours and mask
-  PutU32(out, width);
-  PutU32(out, 2 * height);
-  PutU16(out, 1);
-  PutU16(out, 8);
-  PutU32(out, 0);  // no compression
-  PutU32(out, colour_bytes + mask_bytes);
-  PutU32(out, 0);
-  PutU32(out, 0);
-  PutU32(out, 0);  // colours used and important: all of the palette
-  PutU32(out, 0);
+  PutBitmapHeader(out, width, height, 8, colour_bytes + mask_bytes);
   for (const QRgb colour : palette) {
     PutU8(out, qBlue(colour));
     PutU8(out, qGreen(colour));
@@ -129,14 +156,57 @@ QByteArray IcoFile(const QImage& source) {
     }
     for (int pad = width; pad < RowBytes(8 * width); ++pad) PutU8(out, 0);
   }
-  for (int y = height - 1; y >= 0; --y) {
-    QByteArray row(RowBytes(width), '\0');
-    for (int x = 0; x < width; ++x) {
-      if (!Opaque(image.pixel(x, y)))
-        row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+  PutMask(out, image, Opaque);
+  return out;
+}
+
+QByteArray IcoFile(const QImage& image) {
+  const QByteArray bytes = IcoImage(image);
+  QByteArray out;
+  PutDirectoryHeader(out, 1);
+  PutDirectoryEntry(out, image.size(), 8, static_cast<int>(bytes.size()),
+                    kDirectoryBytes + kEntryBytes);
+  return out + bytes;
+}
+
+QByteArray AlphaIcoFile(std::span<const QImage> images) {
+  std::vector<QByteArray> encoded;
+  for (const QImage& source : images) {
+    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    QByteArray bytes;
+    if (image.width() == kLargest) {
+      QBuffer buffer(&bytes);
+      if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+    } else {
+      PutBitmapHeader(
+          bytes, image.width(), image.height(), 32,
+          4 * image.width() * image.height() + RowBytes(image.width()) * image.height());
+      for (int y = image.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width(); ++x) {
+          const QRgb pixel = image.pixel(x, y);
+          PutU8(bytes, qBlue(pixel));
+          PutU8(bytes, qGreen(pixel));
+          PutU8(bytes, qRed(pixel));
+          PutU8(bytes, qAlpha(pixel));
+        }
+      }
+      // Windows draws by the alpha channel; the mask serves programs that
+      // know only masks.
+      PutMask(bytes, image, [](QRgb pixel) { return qAlpha(pixel) != 0; });
     }
-    out.append(row);
+    encoded.push_back(bytes);
   }
+
+  QByteArray out;
+  const int count = static_cast<int>(images.size());
+  PutDirectoryHeader(out, count);
+  int offset = kDirectoryBytes + count * kEntryBytes;
+  for (std::size_t i = 0; i < encoded.size(); ++i) {
+    const int bytes = static_cast<int>(encoded[i].size());
+    PutDirectoryEntry(out, images[i].size(), 32, bytes, offset);
+    offset += bytes;
+  }
+  for (const QByteArray& bytes : encoded) out.append(bytes);
   return out;
 }
 

@@ -2,8 +2,11 @@
 // dialnote_artwork_generator DRAWINGS_DIR OUTPUT_DIR
 //
 // Draws all of Dialnote's artwork into OUTPUT_DIR: each picture as NAME.png
-// at scale 1 and NAME@2x.png at scale 2, and the Windows icon dialnote.ico.
-// The pictures come from the SVG drawings in DRAWINGS_DIR. Exits with
+// at scale 1 and NAME@2x.png at scale 2, and the Windows icons: dialnote.ico,
+// the 48 x 48, 256-colour program icon (and its image alone,
+// dialnote-48.icon, for the resource script), and dialnote-sizes.ico, the
+// icon drawn for each size Windows asks for. The pictures come from the SVG
+// drawings in DRAWINGS_DIR. Exits with
 // a message and status 1 if any drawing is unreadable or any file unwritable.
 #include <QDir>
 #include <QFile>
@@ -14,11 +17,13 @@
 #include <array>
 #include <cstdio>
 #include <span>
+#include <vector>
 
 #include "assets/artwork.h"
 #include "tools/artwork/chrome.h"
 #include "tools/artwork/drawings.h"
 #include "tools/artwork/ico_writer.h"
+#include "tools/artwork/program_icon.h"
 
 namespace dialnote::artwork {
 namespace {
@@ -95,16 +100,24 @@ struct Generator {
     Save(image, QStringLiteral("hand"), scale);
   }
 
+  void Write(const QString& name, const QByteArray& bytes) {
+    QFile file(output.filePath(name));
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+      Fail(QStringLiteral("cannot write ") + file.fileName());
+    }
+  }
+
   void Icon() {
     for (const int scale : {1, 2})
       Save(DrawnAlone("icon.svg", 48, scale), QStringLiteral("icon"), scale);
     const QImage icon = DrawnAlone("icon.svg", 48, 1);
     if (icon.isNull()) return;
-    QFile file(output.filePath(QStringLiteral("dialnote.ico")));
-    const QByteArray bytes = IcoFile(icon);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-      Fail(QStringLiteral("cannot write ") + file.fileName());
-    }
+    Write(QStringLiteral("dialnote.ico"), IcoFile(icon));
+    Write(QStringLiteral("dialnote-48.icon"), IcoImage(icon));
+
+    std::vector<QImage> sizes;
+    for (const int size : kProgramIconSizes) sizes.push_back(DrawProgramIcon(size));
+    Write(QStringLiteral("dialnote-sizes.ico"), AlphaIcoFile(sizes));
   }
 
   void Everything() {
