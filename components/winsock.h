@@ -3,23 +3,10 @@
 // address from it.
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QString>
 
 namespace dialnote {
-
-struct InterfaceAddress {
-  bool ipv4 = false;
-  QString text;  // dotted decimal for IPv4
-};
-
-struct NetworkInterfaceState {
-  bool up = false;
-  bool running = false;
-  bool loopback = false;
-  QList<InterfaceAddress> addresses;
-};
 
 class Winsock : public QObject {
   Q_OBJECT
@@ -27,12 +14,10 @@ class Winsock : public QObject {
  public:
   explicit Winsock(QObject* parent = nullptr) : QObject(parent) {}
 
-  // The first IPv4 address of an interface that is up, running and not the
-  // loopback, in dotted decimal; "127.0.0.1" when there is none.
+  // The address a user means by "my IP", in dotted decimal: that of the
+  // adapter carrying the default route, as ChooseLocalAddress picks it from
+  // the machine's adapters; "127.0.0.1" when there is none.
   [[nodiscard]] QString LocalIP() const;
-
-  // The same choice over given interfaces, in their order.
-  [[nodiscard]] static QString ChooseLocalIP(const QList<NetworkInterfaceState>& interfaces);
 };
 
 }  // namespace dialnote

@@ -9,10 +9,6 @@
 //
 // DIALNOTE_UPDATE_REFERENCES=1 writes the pictures instead of comparing, and
 // fails, so that such a run can never pass for a comparison.
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <net/if.h>
-
 #include <QBackingStore>
 #include <QFontInfo>
 #include <QPainter>
@@ -20,34 +16,37 @@
 #include <QtTest>
 
 #include "catalogue/error_catalogue.h"
+#include "components/network_adapters.h"
 #include "main_window/form1.h"
 #include "platform/qt_text.h"
 #include "splash/form2.h"
 #include "tests/recording_runtime.h"
 
 // The machine's network as the main window reads it, the same on every
-// machine: the loopback, an interface that is down, one that is up but not
-// running, one with only an IPv6 address, and the one the IP line names.
-extern "C" int getifaddrs(ifaddrs** list) {
-  static char names[][5] = {"lo", "eth0", "eth1", "eth2", "eth3"};
-  static const unsigned kFlags[] = {IFF_UP | IFF_RUNNING | IFF_LOOPBACK, 0, IFF_UP,
-                                    IFF_UP | IFF_RUNNING, IFF_UP | IFF_RUNNING};
-  static const char* const kIPv4[] = {"127.0.0.1", "198.51.100.1", "198.51.100.2", nullptr,
-                                      "192.0.2.2"};
-  static ifaddrs entries[5];
-  static sockaddr_in addresses[5];
-  for (int i = 0; i < 5; ++i) {
-    addresses[i].sin_family = kIPv4[i] ? AF_INET : AF_INET6;
-    if (kIPv4[i]) inet_pton(AF_INET, kIPv4[i], &addresses[i].sin_addr);
-    entries[i].ifa_next = i < 4 ? &entries[i + 1] : nullptr;
-    entries[i].ifa_name = names[i];
-    entries[i].ifa_flags = kFlags[i];
-    entries[i].ifa_addr = reinterpret_cast<sockaddr*>(&addresses[i]);
-  }
-  *list = entries;
-  return 0;
+// machine whatever its routes: the loopback, an interface that is down, one
+// that is up but not running, one with no IPv4 address, a bridge listed
+// before the one that carries the default route, which the IP line names.
+namespace {
+QList<dialnote::NetworkAdapter> ReferenceNetwork() {
+  const auto adapter = [](const char* name, bool up, bool running, const char* ipv4) {
+    dialnote::NetworkAdapter entry;
+    entry.name = QString::fromLatin1(name);
+    entry.up = up;
+    entry.running = running;
+    if (ipv4 != nullptr) entry.ipv4.append({QString::fromLatin1(ipv4), true});
+    return entry;
+  };
+  QList<dialnote::NetworkAdapter> adapters = {
+      adapter("lo", true, true, "127.0.0.1"),        adapter("eth0", false, false, "198.51.100.1"),
+      adapter("eth1", true, false, "198.51.100.2"),  adapter("eth2", true, true, nullptr),
+      adapter("virbr0", true, true, "198.51.100.3"), adapter("eth3", true, true, "192.0.2.2")};
+  adapters[0].loopback = true;
+  adapters[5].default_route = true;
+  return adapters;
 }
-extern "C" void freeifaddrs(ifaddrs* /*list*/) {}
+[[maybe_unused]] const dialnote::NetworkReader kMachineNetwork =
+    dialnote::SetNetworkReader(&ReferenceNetwork);
+}  // namespace
 
 namespace dialnote {
 namespace {
