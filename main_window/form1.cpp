@@ -149,9 +149,10 @@ void Form1::BuildControls() {
 
   Line1 = Make<LineControl>(this, "Line1");
 
-  Timer1 = new QTimer(this);
+  // The platform's window timer: an interval shorter than its shortest
+  // period fires at that period.
+  Timer1 = new WindowTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setTimerType(Qt::PreciseTimer);
   Timer1->setInterval(form1::Control("Timer1").interval_ms);
 
   Winsock1 = new Winsock(this);
@@ -191,7 +192,7 @@ void Form1::ConnectHandlers() {
   connect(imgexit, &ImageControl::Click, this, &Form1::imgexit_Click);
   connect(lbTitleBar, &ImageControl::MouseDown, this, &Form1::lbTitleBar_MouseDown);
   connect(lbTitleBar, &ImageControl::MouseMove, this, &Form1::lbTitleBar_MouseMove);
-  connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+  connect(Timer1, &WindowTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
 void Form1::showEvent(QShowEvent* event) {

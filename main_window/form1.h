@@ -9,7 +9,6 @@
 
 #include <QImage>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -19,6 +18,7 @@
 #include "main_window/qt_controls.h"
 #include "platform/app_object.h"
 #include "platform/runtime.h"
+#include "platform/window_timer.h"
 #include "window_kit/design_controls.h"
 #include "window_kit/window_background.h"
 
@@ -50,7 +50,7 @@ class Form1 : public QWidget {
   XPButton* web = nullptr;
   XPButton* cmdexit = nullptr;
   LineControl* Line1 = nullptr;
-  QTimer* Timer1 = nullptr;
+  WindowTimer* Timer1 = nullptr;
   Winsock* Winsock1 = nullptr;
   Skin* Skin1 = nullptr;
 

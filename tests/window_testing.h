@@ -43,7 +43,7 @@ void AddRow(const char* name, const Values&... values) {
   (QTest::newRow(name) << ... << values);
 }
 
-// One tick of `timer`, now.
-inline void Tick(QTimer* timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
+// One tick of `timer` (a QTimer, or the main window's WindowTimer), now.
+inline void Tick(QObject* timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
 
 }  // namespace dialnote::testing
