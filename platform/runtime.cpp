@@ -3,13 +3,32 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <vector>
+#endif
 
 namespace dialnote {
 
 DesktopRuntime& DesktopRuntime::Instance() {
   static DesktopRuntime instance;
   return instance;
+}
+
+ProgramStart SystemProgramStart(const QString& command_line, const QString& system_folder) {
+  const qsizetype program_end = command_line.indexOf(QLatin1Char(' '));
+  QString program = command_line.left(program_end);
+  const QString arguments = program_end < 0 ? QString() : command_line.mid(program_end);
+  const bool bare = !program.contains(QLatin1Char('\\')) && !program.contains(QLatin1Char('/')) &&
+                    !program.contains(QLatin1Char(':'));
+  if (!bare) return {program, command_line};
+  if (!program.contains(QLatin1Char('.'))) program += QLatin1String(".exe");
+  QString folder = system_folder;
+  if (!folder.endsWith(QLatin1Char('\\'))) folder += QLatin1Char('\\');
+  const QString application = folder + program;
+  return {application, QLatin1Char('"') + application + QLatin1Char('"') + arguments};
 }
 
 void DesktopRuntime::Shell([[maybe_unused]] const QString& command_line) {
@@ -23,11 +42,25 @@ void DesktopRuntime::Shell([[maybe_unused]] const QString& command_line) {
       !QFileInfo::exists(command_line.mid(quote + 1, quote_end - quote - 1))) {
     return;
   }
-  const qsizetype program_end = command_line.indexOf(QLatin1Char(' '));
-  QProcess process;
-  process.setProgram(command_line.left(program_end));
-  process.setNativeArguments(program_end < 0 ? QString() : command_line.mid(program_end + 1));
-  process.startDetached();
+  wchar_t system_folder[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryW(system_folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  const ProgramStart start =
+      SystemProgramStart(command_line, QString::fromWCharArray(system_folder, length));
+  const std::wstring application = start.application.toStdWString();
+  // CreateProcessW may write into the command line.
+  std::vector<wchar_t> line(start.command_line.size() + 1, L'\0');
+  start.command_line.toWCharArray(line.data());
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process = {};
+  if (CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
 #endif
 }
 

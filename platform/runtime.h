@@ -31,4 +31,19 @@ class DesktopRuntime final : public Runtime {
   void End() override;
 };
 
+// How Windows is asked to start a command line: the program file by its full
+// path, and the command line the program reads.
+struct ProgramStart {
+  QString application;
+  QString command_line;
+};
+
+// A command line whose program is a bare name ("RegSvr32 /s ...") is started
+// from `system_folder` by full path. Given a bare name, Windows would look in
+// the program's own folder and the current folder before the system folder,
+// so a file of that name planted in either would run in the tool's place.
+// A program given with a path is started as given.
+[[nodiscard]] ProgramStart SystemProgramStart(const QString& command_line,
+                                              const QString& system_folder);
+
 }  // namespace dialnote
