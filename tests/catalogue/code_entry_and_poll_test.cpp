@@ -19,22 +19,6 @@ namespace {
 
 using testing::PrintTo;
 
-TEST(FakeControls, KeepTheWindowLayersPromises) {
-  FakeTextBox box(u"600", 3);
-  std::vector<std::u16string> passes;
-  box.on_change = [&] { passes.emplace_back(box.text); };
-  box.SetText(u"601");
-  EXPECT_EQ(passes, std::vector<std::u16string>{u"601"}) << "a pass at once, on the new text";
-  box.SetText(u"601");
-  box.SetText(u"12345");
-  EXPECT_EQ(passes, (std::vector<std::u16string>{u"601", u"123"})) << "none for the same text";
-  FakeListBox list;
-  list.on_click = [] { ADD_FAILURE() << "a selection made from code clicked"; };
-  list.AddItem(u"600");
-  list.SetSelectedText(u"600");
-  EXPECT_EQ(list.SelectedText(), u"600");
-}
-
 TEST(KeyFilter, PassesExactlyTheDigitsBackspaceAndEnterUnchanged) {
   std::u16string passed;
   for (int code = 0; code <= 0xFFFF; ++code) {

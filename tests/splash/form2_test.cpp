@@ -53,16 +53,6 @@ class Form2Test : public QObject {
     QVERIFY(runtime_.command_lines.isEmpty());
   }
 
-  // The name blinks every half second, the version line comes after a second
-  // and a half, the main window takes over after five seconds.
-  void timersRunAtTheirIntervals() {
-    QList<int> intervals;
-    for (const QTimer* timer : {form_->Timer1, form_->Timer3, form_->Timer2}) {
-      intervals << (timer->isActive() ? timer->interval() : -1);
-    }
-    QCOMPARE(intervals, QList<int>({500, 1500, 5000}));
-  }
-
   // The name blinks green and red at each tick of its timer; the version
   // line waits for a timer of its own.
   void theNameBlinksAndTheVersionLineFollows() {
