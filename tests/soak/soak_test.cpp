@@ -11,7 +11,7 @@
 // random seed (default: the time, printed so that a failure can be replayed).
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QMessageBox>
+#include <QDialog>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -96,13 +96,16 @@ class SoakTest : public QObject {
       if (random_.bounded(2) == 0) form.Text1->selectAll();
       random_.bounded(2) ? QTest::keyClick(form.Text1, Qt::Key_Insert, Qt::ShiftModifier)
                          : form.Text1->paste();
-    } else if (action == 3) {  // a click on any control; the modal about box closes at once
+    } else if (action == 3) {  // a click on any control; any modal window closes at once
       QWidgetList controls = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
       controls << form.List1->viewport() << &form;
       QWidget* target = controls.at(random_.bounded(controls.size()));
       QTimer::singleShot(0, &form, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-          box->accept();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+          dialog->reject();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+          modal->hide();
+        }
       });
       const QPoint at(random_.bounded(target->width()), random_.bounded(target->height()));
       QTest::mouseClick(target, random_.bounded(4) ? Qt::LeftButton : Qt::RightButton, {}, at);
