@@ -7,12 +7,21 @@
 // ratios 1 and 2. Whatever lies outside a window's shape is painted magenta
 // before the comparison, so a wrong shape shows as well.
 //
-// DIALNOTE_UPDATE_REFERENCES=1 writes the pictures instead of comparing, and
-// fails, so that such a run can never pass for a comparison.
+// The text is drawn under the font configuration tests/gui/fonts.conf
+// alone, which CTest sets (FONTCONFIG_FILE). references/VERSIONS records the
+// libraries that drew the pictures; a mismatch names those that differ here.
+//
+// DIALNOTE_UPDATE_REFERENCES=1 writes the pictures (and VERSIONS) instead of
+// comparing, and fails, so that such a run can never pass for a comparison.
+#include <dlfcn.h>
+
 #include <QBackingStore>
 #include <QFontInfo>
 #include <QPainter>
+#include <QRawFont>
+#include <QSaveFile>
 #include <QStyleHints>
+#include <QtEndian>
 #include <QtTest>
 
 #include "catalogue/error_catalogue.h"
@@ -59,6 +68,69 @@ const QString kReferenceFont = QStringLiteral("DejaVu Sans");
 constexpr int kChannelTolerance = 2;
 constexpr int kDifferingPixels = 8;
 constexpr QRgb kOutsideTheShape = 0xFFFF00FF;
+const QString kVersionsFile = QStringLiteral(DIALNOTE_REFERENCES_DIR "/VERSIONS");
+
+// The libraries that turn the windows' text into pixels, one "name version"
+// a line, as this process loaded them (through Qt), and the font's own
+// revision.
+QStringList DrawingLibraries() {
+  const auto symbol = [](const char* name) { return dlsym(RTLD_DEFAULT, name); };
+  const QString unknown = QStringLiteral("unknown");
+  QString freetype = unknown, harfbuzz = unknown, fontconfig = unknown, font = unknown;
+  using FtLibrary = void*;
+  const auto ft_init = reinterpret_cast<int (*)(FtLibrary*)>(symbol("FT_Init_FreeType"));
+  const auto ft_version =
+      reinterpret_cast<void (*)(FtLibrary, int*, int*, int*)>(symbol("FT_Library_Version"));
+  const auto ft_done = reinterpret_cast<int (*)(FtLibrary)>(symbol("FT_Done_FreeType"));
+  FtLibrary library = nullptr;
+  if (ft_init && ft_version && ft_done && ft_init(&library) == 0) {
+    int major = 0, minor = 0, patch = 0;
+    ft_version(library, &major, &minor, &patch);
+    ft_done(library);
+    freetype = QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(patch);
+  }
+  if (const auto hb = reinterpret_cast<const char* (*)()>(symbol("hb_version_string"))) {
+    harfbuzz = QString::fromLatin1(hb());
+  }
+  if (const auto fc = reinterpret_cast<int (*)()>(symbol("FcGetVersion"))) {
+    const int version = fc();
+    fontconfig =
+        QStringLiteral("%1.%2.%3").arg(version / 10000).arg(version / 100 % 100).arg(version % 100);
+  }
+  const QFont design = DesignFont(8.25, 400);
+  const QByteArray head = QRawFont::fromFont(design).fontTable("head");
+  if (head.size() >= 8) {  // fontRevision, a 16.16 fixed-point number
+    font = QString::number(qFromBigEndian<quint32>(head.constData() + 4) / 65536.0, 'f', 2);
+  }
+  return {QStringLiteral("Qt ") + QLatin1String(qVersion()), QStringLiteral("FreeType ") + freetype,
+          QStringLiteral("HarfBuzz ") + harfbuzz, QStringLiteral("fontconfig ") + fontconfig,
+          QStringLiteral("font %1 %2").arg(QFontInfo(design).family(), font)};
+}
+
+// Each library whose version here is not the one references/VERSIONS
+// records, as a sentence; empty when all agree.
+QString VersionDifferences(const QStringList& here) {
+  QFile file(kVersionsFile);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    return QStringLiteral("no record of the versions that drew the references (%1)")
+        .arg(kVersionsFile);
+  }
+  QMap<QString, QString> recorded;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+    if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+    recorded.insert(line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1));
+  }
+  QStringList differences;
+  for (const QString& line : here) {
+    const QString name = line.section(QLatin1Char(' '), 0, 0);
+    const QString version = line.section(QLatin1Char(' '), 1);
+    if (recorded.value(name) != version) {
+      differences << QStringLiteral("%1 %2 drew the references, this machine has %3")
+                         .arg(name, recorded.value(name, QStringLiteral("(none)")), version);
+    }
+  }
+  return differences.join(QStringLiteral("; "));
+}
 
 // What the screen shows of `window`, with magenta outside the window's shape.
 QImage OnScreen(QWidget& window) {
@@ -151,12 +223,27 @@ class ReferenceImagesTest : public QObject {
  private slots:
   void initTestCase() {
     QGuiApplication::styleHints()->setCursorFlashTime(0);  // the text cursor shows steadily
+    QVERIFY2(
+        qEnvironmentVariable("FONTCONFIG_FILE") == QLatin1String(DIALNOTE_FONTS_CONF),
+        "run by CTest, whose environment pins the fonts: FONTCONFIG_FILE=" DIALNOTE_FONTS_CONF);
+    const QStringList libraries = DrawingLibraries();
+    differences_ = VersionDifferences(libraries);
     const QString family = QFontInfo(DesignFont(8.25, 400)).family();
     if (family != kReferenceFont) {
       QFAIL(qPrintable(QStringLiteral("the references are drawn in %1, but this machine draws "
-                                      "the windows in %2: install %1, or draw the references "
-                                      "anew on purpose (scripts/test --update-references)")
-                           .arg(kReferenceFont, family)));
+                                      "the windows in %2: install fonts-dejavu-core. %3")
+                           .arg(kReferenceFont, family, differences_)));
+    }
+    if (qEnvironmentVariableIsSet("DIALNOTE_UPDATE_REFERENCES")) {
+      QSaveFile file(kVersionsFile);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+      file.write(
+          "# What drew the pictures beside this file, as the reference test read it at\n"
+          "# run time; written with them by scripts/test --update-references.\n");
+      file.write(libraries.join(QLatin1Char('\n')).toUtf8() + '\n');
+      QVERIFY(file.commit());
+    } else if (!differences_.isEmpty()) {
+      qInfo("%s", qPrintable(differences_));
     }
   }
 
@@ -199,11 +286,18 @@ class ReferenceImagesTest : public QObject {
       const QString output = QStringLiteral(DIALNOTE_OUTPUT_DIR "/%1").arg(name);
       actual.save(output + QStringLiteral(".actual.png"));
       diff.save(output + QStringLiteral(".diff.png"));
-      QFAIL(qPrintable(QStringLiteral("%1 pixels differ from %2; see %3.actual.png, %3.diff.png")
-                           .arg(differing)
-                           .arg(reference, output)));
+      QFAIL(
+          qPrintable(QStringLiteral("%1 pixels differ from %2; see %3.actual.png, %3.diff.png. %4")
+                         .arg(differing)
+                         .arg(reference, output,
+                              differences_.isEmpty()
+                                  ? QStringLiteral("The drawing libraries are those that drew it.")
+                                  : differences_)));
     }
   }
+
+ private:
+  QString differences_;  // the drawing libraries that are not those of the references
 };
 
 }  // namespace dialnote
