@@ -15,8 +15,19 @@
 #include "platform/identity.h"
 #include "platform/qt_text.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 int dialnote::RunGui(int argc, char* argv[]) {
   using namespace dialnote::identity;
+#ifdef Q_OS_WIN
+  // Tells the installer and the uninstaller that Dialnote is running, so that
+  // they ask for it to be closed instead of failing on a file in use. They
+  // look for this name (packaging/windows/NSIS.template.in), which stays the
+  // same in every version; Windows closes the handle when the process ends.
+  CreateMutexW(nullptr, FALSE, L"Local\\Dialnote.Running");
+#endif
   if (const auto missing = dialnote::MissingDisplay()) {
     std::fprintf(stderr, "%s\n", qPrintable(*missing));
     return 1;

@@ -1,40 +1,195 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows installer under Wine, in a fresh prefix: a silent install (/S)
-# puts Dialnote.exe in the user's programs folder with a Start-menu entry and
-# an uninstaller, needing no administrator; the silent uninstaller takes them
-# all away again.
-#   installer.sh SETUP_EXE
+# The Windows installer and uninstaller under Wine, each case in a fresh
+# prefix (a copy of one made at the start), all silent (/S):
+# - an install puts Dialnote.exe, dialnote.com and the uninstaller, nothing
+#   else, in the user's programs folder, with a Start-menu entry, an
+#   uninstall entry (with its size and the sized icon) and the folder last on
+#   the user's PATH, whose registry type and other entries stay as they were;
+#   the uninstaller takes all of it away, leaving the PATH byte for byte as
+#   it was before;
+# - an install over an older version, and over the same version, leaves one
+#   uninstall entry, one shortcut, one PATH entry and no stray file;
+# - while Dialnote runs, install and uninstall are refused with a non-zero
+#   status and change nothing;
+# - a user without a Path value gets one and loses it again; a PATH too long
+#   to edit safely is left untouched, and the install still succeeds.
+#   installer.sh SETUP_EXE [CPACK BUILD_DIR]
+# With CPACK and BUILD_DIR, the older version's installer is made from the
+# same build with `cpack -D CPACK_PACKAGE_VERSION=1.9.0`; DIALNOTE_OLDER_SETUP
+# may name one instead.
 set -euo pipefail
 setup=$(realpath "$1")
-work=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY  # a silent install shows nothing
+source "$(dirname "$0")/../e2e/lib.sh"
+e2e_setup wine xwininfo
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+prefixes=()
+end_prefixes() {
+  local prefix
+  for prefix in "${prefixes[@]}"; do WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; done
+}
+trap 'end_prefixes; e2e_cleanup' EXIT
 
+older=${DIALNOTE_OLDER_SETUP:-}
+if [ -z "$older" ] && [ $# -ge 3 ]; then
+  echo "-- an installer of an older version, from the same template"
+  "$2" --config "$3/CPackConfig.cmake" -G NSIS -D CPACK_PACKAGE_VERSION=1.9.0 \
+    -B "$work/older" >"$work/older.log" 2>&1 || fail "cpack: $(cat "$work/older.log")"
+  older=$work/older/Dialnote-1.9.0-setup.exe
+fi
+
+echo "-- a fresh Wine prefix"
+export WINEPREFIX=$work/base
 wineboot --init >/dev/null 2>&1 || true
 wineserver --wait || true
-user_dir=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
-installed="$user_dir/AppData/Local/Programs/Dialnote"
-shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Dialnote (دايالنوت).lnk"
+base_user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
+user_name=$(basename "$base_user")
 
-echo "-- silent install"
-wine "$setup" /S >"$work/install.log" 2>&1 || fail "the installer failed: $(cat "$work/install.log")"
-wineserver --wait || true
-[ -f "$installed/Dialnote.exe" ] || fail "no Dialnote.exe in $installed: $(ls -R "$user_dir/AppData/Local/Programs" 2>&1)"
-[ -f "$installed/Uninstall.exe" ] || fail "no uninstaller"
-[ -f "$shortcut" ] || fail "no Start-menu entry: $(ls "$(dirname "$shortcut")" 2>&1)"
-cmp -s "$installed/Dialnote.exe" "$(dirname "$setup")/bin/Dialnote.exe" ||
-  echo "note: the installed executable differs from the build's (stripped by the package)"
+# A fresh copy of the base prefix, and the places an install touches in it.
+fresh_prefix() {
+  WINEPREFIX=$work/$1
+  cp -a "$work/base" "$WINEPREFIX"
+  prefixes+=("$WINEPREFIX")
+  local user_dir=$WINEPREFIX/drive_c/users/$user_name
+  installed="$user_dir/AppData/Local/Programs/Dialnote"
+  menu="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+  shortcut="$menu/Dialnote (دايالنوت).lnk"
+}
 
-echo "-- the installed program answers on the command line"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Dialnote'
+# "TYPE<tab>DATA" of a registry value, nothing if there is none.
+value() {
+  { wine reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' |
+    awk -v name="$2" '$1 == name {sub(/^ *[^ ]+ +/, ""); t = $1; sub(/^[^ ]+ +/, ""); print t "\t" $0}'
+}
+set_path() { wine reg add 'HKCU\Environment' /v Path /t "$1" /d "$2" /f >/dev/null 2>&1; }
+export_environment() {
+  wine reg export 'HKCU\Environment' "$(winepath -w "$1")" /y >/dev/null 2>&1
+}
+# Every file of the install with its checksum, the menu, and the keys.
+snapshot() {
+  (cd "$installed" 2>/dev/null && find . -type f -exec md5sum {} + | sort) || echo "no folder"
+  ls "$menu"
+  wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r' || true
+  wine reg query 'HKCU\Software\Dialnote developers' /s 2>/dev/null | tr -d '\r' || true
+  value 'HKCU\Environment' Path
+}
+install() { wine "$1" /S >"$work/install.log" 2>&1; }
+uninstall_waiting() {  # in place, so that its status can be seen
+  wine "$installed/Uninstall.exe" /S "_?=$(winepath -w "$installed")" >"$work/uninstall.log" 2>&1
+}
+uninstall() {
+  wine "$installed/Uninstall.exe" /S >"$work/uninstall.log" 2>&1 ||
+    fail "the uninstaller failed: $(cat "$work/uninstall.log")"
+  # The uninstaller copies itself away and runs from there.
+  gone() { [ ! -e "$installed" ] && [ -z "$(value "$uninstall_key" DisplayName)" ]; }
+  poll 30 gone || fail "after uninstalling: $(ls -la "$installed" 2>&1)"
+  wineserver --wait || true
+}
+installed_files() { (cd "$installed" && find . -mindepth 1 | sort | tr '\n' ' '); }
+path_entries() { value 'HKCU\Environment' Path | cut -f2 | tr ';' '\n' | grep -cixF "$(winepath -w "$installed")" || true; }
+expect_one_of_each() {
+  [ "$(installed_files)" = "./Dialnote.exe ./Uninstall.exe ./dialnote.com " ] ||
+    fail "$1: the folder holds $(installed_files)"
+  [ "$(ls "$menu" | grep -c Dialnote)" -eq 1 ] || fail "$1: the menu holds $(ls "$menu")"
+  [ "$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null |
+       grep -c Dialnote)" -eq 1 ] || fail "$1: not one uninstall entry"
+  [ "$(path_entries)" -eq 1 ] || fail "$1: $(path_entries) PATH entries: $(value 'HKCU\Environment' Path)"
+}
+
+echo "== install and uninstall, with a PATH of the user's own"
+fresh_prefix plain
+original='%USERPROFILE%\bin;C:\Tools;'
+set_path REG_EXPAND_SZ "$original"
+export_environment "$work/environment-before.reg"
+install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
+expect_one_of_each "install"
+[ -f "$shortcut" ] || fail "no Start-menu entry: $(ls "$menu")"
+# The shortcut shows icon index 1 of Dialnote.exe, the one drawn in every size.
+[ "$(od -An -t d4 -j 56 -N 4 "$shortcut" | tr -d ' ')" = 1 ] || fail "the shortcut's icon index"
+entry=$(winepath -w "$installed")
+[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$original$entry;" ] ||
+  fail "the PATH is $(value 'HKCU\Environment' Path)"
+[ "$(value "$uninstall_key" DisplayIcon)" = "REG_SZ	$entry\\Dialnote.exe,1" ] ||
+  fail "DisplayIcon: $(value "$uninstall_key" DisplayIcon)"
+[ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	2.0.0" ] || fail "DisplayVersion"
+size=$(value "$uninstall_key" EstimatedSize | cut -f2)
+kilobytes=$(du -sk --apparent-size "$installed" | cut -f1)
+[ -n "$size" ] && [ $((size)) -ge $((kilobytes - 8)) ] && [ $((size)) -le $((kilobytes + 8)) ] ||
+  fail "EstimatedSize is '$size', the folder holds $kilobytes KB"
+echo "   installed: $(installed_files), $((size)) KB"
 answer=$(wine "$installed/Dialnote.exe" 691 2>/dev/null | cut -f1)
 [ "$answer" = 691 ] || fail "the installed Dialnote.exe 691 printed '$answer'"
+uninstall
+export_environment "$work/environment-after.reg"
+cmp -s "$work/environment-before.reg" "$work/environment-after.reg" ||
+  fail "the environment differs after uninstalling: $(diff <(iconv -f UTF-16 "$work/environment-before.reg") <(iconv -f UTF-16 "$work/environment-after.reg"))"
+[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+! wine reg query 'HKCU\Software\Dialnote developers' >/dev/null 2>&1 ||
+  fail "the maker's key is still there"
 
-echo "-- silent uninstall"
-wine "$installed/Uninstall.exe" /S >"$work/uninstall.log" 2>&1 || true
-gone() { [ ! -e "$installed/Dialnote.exe" ] && [ ! -e "$shortcut" ]; }
-for _ in $(seq 100); do gone && break; sleep 0.2; done
-gone || fail "after uninstalling: $(ls -la "$installed" "$shortcut" 2>&1)"
+if [ -n "$older" ]; then
+  echo "== an upgrade over an older version, then the same version again"
+  fresh_prefix upgrade
+  set_path REG_SZ 'C:\Tools'
+  install "$older" || fail "the older installer failed: $(cat "$work/install.log")"
+  [ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	1.9.0" ] || fail "the older version's entry"
+  install "$setup" || fail "the upgrade failed: $(cat "$work/install.log")"
+  expect_one_of_each "upgrade"
+  [ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	2.0.0" ] || fail "the upgraded entry"
+  install "$setup" || fail "installing again failed: $(cat "$work/install.log")"
+  expect_one_of_each "the same version again"
+  [ "$(value 'HKCU\Environment' Path)" = "REG_SZ	C:\\Tools;$(winepath -w "$installed")" ] ||
+    fail "the PATH is $(value 'HKCU\Environment' Path)"
+  uninstall
+  [ "$(value 'HKCU\Environment' Path)" = "REG_SZ	C:\\Tools" ] ||
+    fail "the PATH after uninstalling is $(value 'HKCU\Environment' Path)"
+else
+  echo "== (no older installer: the upgrade is not tried)"
+fi
+
+echo "== while Dialnote runs, nothing changes"
+fresh_prefix running
+install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
+before=$(snapshot)
+wine "$installed/Dialnote.exe" >"$work/program.log" 2>&1 &
+app_pid=$!
+showing() { [ -n "$(xdotool search --onlyvisible --name . 2>/dev/null)" ]; }
+poll 60 showing || fail "Dialnote showed no window"
+status=0
+install "$setup" || status=$?
+[ "$status" -ne 0 ] || fail "the installer ran over a running Dialnote"
+[ "$(snapshot)" = "$before" ] || fail "a refused install changed: $(diff <(echo "$before") <(snapshot))"
+status=0
+uninstall_waiting || status=$?
+[ "$status" -ne 0 ] || fail "the uninstaller ran over a running Dialnote"
+[ "$(snapshot)" = "$before" ] || fail "a refused uninstall changed: $(diff <(echo "$before") <(snapshot))"
+echo "   refused, with status $status, nothing changed"
+stop "$app_pid"
+app_pid=""
+wineserver -k 2>/dev/null || true
+uninstall
+
+echo "== no Path value before; a PATH too long to edit"
+fresh_prefix no-path
+wine reg delete 'HKCU\Environment' /v Path /f >/dev/null 2>&1 || true
+install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
+[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$(winepath -w "$installed")" ] ||
+  fail "the new PATH is $(value 'HKCU\Environment' Path)"
+uninstall
+[ -z "$(value 'HKCU\Environment' Path)" ] || fail "the Path value is left: $(value 'HKCU\Environment' Path)"
+fresh_prefix long-path
+# Too long to read whole into the installer's strings, then one that can be
+# read but has no room left for the entry.
+for entries in 40 38; do
+  long="C:\\Tools$(printf ';C:\\Program Files\\Tool %03d' $(seq 1 "$entries"))"
+  set_path REG_EXPAND_SZ "$long"
+  install "$setup" || fail "the installer failed over a PATH of ${#long}: $(cat "$work/install.log")"
+  [ -f "$installed/dialnote.com" ] || fail "not installed"
+  [ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$long" ] ||
+    fail "a PATH of ${#long} characters changed: $(value 'HKCU\Environment' Path)"
+done
+uninstall
+[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$long" ] ||
+  fail "the long PATH changed on uninstalling"
 echo "-- passed"
