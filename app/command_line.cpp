@@ -1,135 +1,318 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QStringList>
-#include <cstdio>
-#include <vector>
+#include <getopt.h>
 
+#include <cstdio>
+#include <span>
+
+#include "catalogue/catalogue_search.h"
 #include "catalogue/code_forms.h"
 #include "catalogue/error_catalogue.h"
+#include "catalogue/unicode_text.h"
 #include "platform/console.h"
 #include "platform/identity.h"
-#include "platform/qt_text.h"
 
 namespace dialnote {
 namespace {
 
 constexpr std::size_t kShownCharacters = 40;
+// A word of standard input longer than this is no code in any form; only its
+// beginning is kept, for the complaint.
+constexpr std::size_t kLongestWord = 64 * 1024;
 
-// The length of the well-formed UTF-8 sequence at the start of `text`, and
-// its code point; 0 when the bytes there are no such sequence.
-std::size_t DecodeUtf8(std::string_view text, char32_t& code_point) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  char32_t minimum = 0;
-  if (lead < 0x80) {
-    code_point = lead;
-    return 1;
-  }
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2, minimum = 0x80, code_point = lead & 0x1Fu;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, minimum = 0x800, code_point = lead & 0x0Fu;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, minimum = 0x10000, code_point = lead & 0x07u;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) {
-    return 0;
-  }
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) {
-      return 0;
-    }
-    code_point = (code_point << 6) | (byte(i) & 0x3Fu);
-  }
-  const bool surrogate = code_point >= 0xD800 && code_point <= 0xDFFF;
-  return code_point < minimum || code_point > 0x10FFFF || surrogate ? 0 : length;
-}
+constexpr std::string_view kUsageText =
+    "Usage: dialnote CODE...\n"
+    "       dialnote -\n"
+    "       dialnote --list\n"
+    "       dialnote --search WORD...\n";
 
-// Characters a terminal would act on or reorder rather than show: C0 and C1
-// controls, DEL, and the bidirectional embeddings, overrides and isolates.
+constexpr std::string_view kHelpText =
+    "Explains the Windows dial-up and VPN error codes 600 to 800 in Persian.\n"
+    "Without arguments the windows open.\n"
+    "\n"
+    "A code may be given in decimal (691, also in Persian or Arabic-Indic digits),\n"
+    "as its HRESULT in hexadecimal (0x800702B3) or signed decimal (-2147024205),\n"
+    "or by its symbol (ERROR_AUTHENTICATION_FAILURE). Each answer is one line:\n"
+    "the code, a tab and its explanation, in UTF-8. A code that names no entry\n"
+    "is reported on standard error, and the others are still answered.\n"
+    "\n"
+    "Options:\n"
+    "  -                  Read codes from standard input, separated by white\n"
+    "                     space, and answer them in order.\n"
+    "  --list             Print every entry: code, symbol, explanation, with tabs.\n"
+    "  --search WORD...   Print, as --list does, every entry whose explanation or\n"
+    "                     symbol holds all the words. Persian is matched as it is\n"
+    "                     meant: ی and ي, ک and ك alike, spaces, zero-width\n"
+    "                     non-joiners and diacritics ignored; Latin without case.\n"
+    "  -h, --help         Print this help and exit.\n"
+    "  -v, --version      Print the version and exit.\n"
+    "  --                 Treat every later argument as a code.\n"
+    "\n"
+    "Exit status: 0 when every code was found (or the search found something),\n"
+    "1 when a code named no entry (or the search found nothing), 2 for a usage\n"
+    "error or when the input could not be read or the output written.\n"
+    "\n"
+    "A Windows console shows Persian unjoined and left to right. To read it,\n"
+    "redirect the answer to a file and open that:\n"
+    "  dialnote 691 > 691.txt\n"
+    "  notepad 691.txt\n"
+    "The symbol column of --list and --search is always readable.\n";
+
+enum LongOnly : int { kList = 0x100, kSearch };
+
+constexpr option kOptions[] = {
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'v'},
+    {"list", no_argument, nullptr, kList},
+    {"search", no_argument, nullptr, kSearch},
+    {nullptr, 0, nullptr, 0},
+};
+
+// Characters a terminal would act on, reorder or not show: C0 and C1
+// controls, DEL, the invisible marks, the no-break spaces and the line and
+// paragraph separators.
 bool NeedsEscape(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
-         (c >= 0x2066 && c <= 0x2069);
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c != U' ' && unicode::IsPadding(c)) ||
+         c == 0x2028 || c == 0x2029;
 }
 
 void AppendHex(std::string& out, const char* prefix, unsigned value, int digits) {
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%s%0*X", prefix, digits, value);
+  std::snprintf(buffer, sizeof buffer, "%s%0*x", prefix, digits, value);
   out += buffer;
 }
 
-std::string Utf8(std::u16string_view text) { return ToQString(text).toStdString(); }
-
-std::string EntryLine(const CatalogueEntry& entry, bool with_symbol) {
-  std::string line = Utf8(entry.code);
-  line += '\t';
-  if (with_symbol) {
-    line += entry.symbol;
-    line += '\t';
-  }
-  line += Utf8(entry.explanation);
-  line += '\n';
-  return line;
+// The first code point after a leading "-" is a digit: a signed HRESULT, not
+// an option.
+bool IsSignedNumber(std::string_view argument) {
+  char32_t c = 0;
+  return argument.size() > 1 && argument[0] == '-' &&
+         unicode::DecodeUtf8(argument.substr(1), c) != 0 && unicode::DigitValue(c) >= 0;
 }
 
-// Options start with "-"; a minus sign followed by digits is a signed
-// HRESULT, and everything after "--" is a code too.
-struct SplitArguments {
-  QStringList options;  // with the program name first, for the parser
-  std::vector<std::string_view> codes;
+class Command {
+ public:
+  int Run(const std::vector<std::string>& arguments);
+
+ private:
+  enum class Mode { kLookUp, kList, kSearch, kHelp, kVersion };
+
+  int UsageError(const std::string& message);
+  // The status after a failed write: quiet for a closed pipe.
+  int WriteFailed();
+  bool Answer(std::string_view argument);
+  bool Complain(std::string_view argument);
+  int LookUp();
+  int List(std::span<const CatalogueEntry* const> entries);
+  int Search();
+  bool WriteEntry(const CatalogueEntry& entry, bool with_symbol);
+
+  console::Output output_;
+  std::vector<std::string_view> operands_;
+  int status_ = kStatusFound;
+  std::string line_;
 };
 
-SplitArguments Split(int argc, char* argv[]) {
-  SplitArguments split;
-  split.options << QString::fromLocal8Bit(argv[0]);
+int Command::UsageError(const std::string& message) {
+  output_.Flush();
+  console::WriteError("dialnote: " + message + "\n" + std::string(kUsageText) +
+                      "Try 'dialnote --help'.\n");
+  return kStatusFailure;
+}
+
+int Command::WriteFailed() {
+  if (output_.ReaderGone()) return status_;
+  console::WriteError("dialnote: write error: " + output_.FailureText() + "\n");
+  return kStatusFailure;
+}
+
+bool Command::WriteEntry(const CatalogueEntry& entry, bool with_symbol) {
+  line_.clear();
+  unicode::AppendUtf8(line_, entry.code);
+  line_ += '\t';
+  if (with_symbol) {
+    line_ += entry.symbol;
+    line_ += '\t';
+  }
+  unicode::AppendUtf8(line_, entry.explanation);
+  line_ += '\n';
+  return output_.Write(line_);
+}
+
+// Reports a code that names no entry; false when the answers before it could
+// not be written.
+bool Command::Complain(std::string_view argument) {
+  if (!output_.Flush()) return false;
+  console::WriteError("dialnote: no entry for \"" + QuoteArgument(argument) + "\"\n");
+  status_ = kStatusNotFound;
+  return true;
+}
+
+// Answers one code, or complains; false when the answer could not be written.
+bool Command::Answer(std::string_view argument) {
+  const std::optional<int> code = ReadCode(argument);
+  if (!code) return Complain(argument);
+  const auto index = static_cast<std::size_t>(*code - ErrorCatalogue::kFirstCode);
+  return WriteEntry(ErrorCatalogue::Entries()[index], false);
+}
+
+int Command::LookUp() {
+  console::Input input;
+  for (const std::string_view operand : operands_) {
+    if (operand != "-") {
+      if (!Answer(operand)) return WriteFailed();
+      continue;
+    }
+    // The words of standard input, answered as they come, so that a long
+    // input needs no more memory than a word.
+    std::string text;
+    std::string word;
+    bool word_cut = false;
+    const auto is_space = [](char c) {
+      return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    };
+    bool more = true;
+    while (more) {
+      text.clear();
+      more = input.Read(text);
+      if (!more) text += ' ';  // ends the last word
+      for (const char c : text) {
+        if (!is_space(c)) {
+          if (word.size() < kLongestWord) {
+            word += c;
+          } else {
+            word_cut = true;
+          }
+          continue;
+        }
+        if (word.empty()) continue;
+        // A word cut short names nothing; its complaint shows its start.
+        if (!(word_cut ? Complain(word) : Answer(word))) return WriteFailed();
+        word.clear();
+        word_cut = false;
+      }
+    }
+    if (input.Failed()) {
+      output_.Flush();
+      console::WriteError("dialnote: read error: " + input.FailureText() + "\n");
+      return kStatusFailure;
+    }
+  }
+  return output_.Flush() ? status_ : WriteFailed();
+}
+
+int Command::List(std::span<const CatalogueEntry* const> entries) {
+  for (const CatalogueEntry* entry : entries) {
+    if (!WriteEntry(*entry, true)) return WriteFailed();
+  }
+  return output_.Flush() ? status_ : WriteFailed();
+}
+
+int Command::Search() {
+  std::vector<std::string> words;
+  for (const std::string_view operand : operands_) {
+    words.push_back(FoldForSearch(operand));
+    if (words.back().empty()) {
+      return UsageError("nothing to search for in \"" + QuoteArgument(operand) + "\"");
+    }
+  }
+  const std::vector<const CatalogueEntry*> found = FindEntries(words);
+  status_ = found.empty() ? kStatusNotFound : kStatusFound;
+  return List(found);
+}
+
+int Command::Run(const std::vector<std::string>& arguments) {
+  // Options start with "-"; "-" alone and a minus sign before a digit are
+  // codes, and so is everything after "--". Only the options go to the
+  // option parser.
+  std::vector<std::string> options{"dialnote"};
   bool codes_only = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view argument = argv[i];
-    const bool negative_number = argument.size() > 1 && argument[0] == '-' &&
-                                 argument.find_first_not_of("0123456789", 1) == argument.npos;
-    if (codes_only || argument.empty() || argument[0] != '-' || negative_number) {
-      split.codes.push_back(argument);
+  for (const std::string& argument : arguments) {
+    if (codes_only || argument.size() < 2 || argument[0] != '-' || IsSignedNumber(argument)) {
+      operands_.push_back(argument);
     } else if (argument == "--") {
       codes_only = true;
     } else {
-      split.options << QString::fromLocal8Bit(argv[i]);
+      options.push_back(argument);
     }
   }
-  return split;
-}
+  std::vector<char*> option_pointers;
+  for (std::string& option_text : options) option_pointers.push_back(option_text.data());
+  option_pointers.push_back(nullptr);
 
-int ListAll() {
-  for (const CatalogueEntry& entry : ErrorCatalogue::Entries()) {
-    if (!console::WriteOutput(EntryLine(entry, true))) {
-      return kStatusNotFound;
+  Mode mode = Mode::kLookUp;
+  bool help = false;
+  bool version = false;
+  opterr = 0;  // the complaints are ours, quoted like every other
+  optind = 1;
+  for (;;) {
+    const int element = optind;
+    const int option_value = getopt_long(static_cast<int>(options.size()), option_pointers.data(),
+                                         "hv", kOptions, nullptr);
+    if (option_value == -1) break;
+    switch (option_value) {
+      case 'h':
+        help = true;
+        break;
+      case 'v':
+        version = true;
+        break;
+      case kList:
+      case kSearch: {
+        const Mode wanted = option_value == kList ? Mode::kList : Mode::kSearch;
+        if (mode != Mode::kLookUp && mode != wanted) {
+          return UsageError("--list and --search do not go together");
+        }
+        mode = wanted;
+        break;
+      }
+      default: {
+        // The element the parser stopped on: the one it has just passed, or,
+        // inside a group of short options, the one it is still in.
+        const int index = optind > element ? optind - 1 : element;
+        const std::string_view given = options[static_cast<std::size_t>(index)];
+        if (optopt >= kList) {
+          return UsageError("the option \"" + QuoteArgument(given.substr(0, given.find('='))) +
+                            "\" takes no value");
+        }
+        if (optopt > 0 && optopt < 0x80) {
+          const char letter[] = {'-', static_cast<char>(optopt), '\0'};
+          return UsageError("unknown option \"" + QuoteArgument(letter) + "\"");
+        }
+        return UsageError("unknown option \"" + QuoteArgument(given) + "\"");
+      }
     }
   }
-  return kStatusFound;
-}
+  if (help)
+    mode = Mode::kHelp;
+  else if (version)
+    mode = Mode::kVersion;
 
-int LookUp(const std::vector<std::string_view>& codes) {
-  int status = kStatusFound;
-  for (const std::string_view argument : codes) {
-    const std::optional<int> code = ReadCode(argument);
-    if (!code) {
-      console::WriteError("dialnote: no entry for \"" + QuoteArgument(argument) + "\"\n");
-      status = kStatusNotFound;
-      continue;
+  switch (mode) {
+    case Mode::kHelp:
+      output_.Write(kUsageText);
+      output_.Write(kHelpText);
+      return output_.Flush() ? kStatusFound : WriteFailed();
+    case Mode::kVersion:
+      output_.Write(std::string(identity::kProjectName) + ' ' + std::to_string(identity::kMajor) +
+                    '.' + std::to_string(identity::kMinor) + '.' +
+                    std::to_string(identity::kRevision) + '\n');
+      return output_.Flush() ? kStatusFound : WriteFailed();
+    case Mode::kList: {
+      if (!operands_.empty()) return UsageError("--list takes no codes");
+      std::vector<const CatalogueEntry*> all;
+      for (const CatalogueEntry& entry : ErrorCatalogue::Entries()) all.push_back(&entry);
+      return List(all);
     }
-    const auto index = static_cast<std::size_t>(*code - ErrorCatalogue::kFirstCode);
-    // A reader that went away (a closed pipe) is no error to report: the
-    // command just stops.
-    if (!console::WriteOutput(EntryLine(ErrorCatalogue::Entries()[index], false))) {
-      return kStatusNotFound;
-    }
+    case Mode::kSearch:
+      if (operands_.empty()) return UsageError("--search needs a word to search for");
+      return Search();
+    case Mode::kLookUp:
+      if (operands_.empty()) return UsageError("no code given");
+      return LookUp();
   }
-  return status;
+  return kStatusFailure;
 }
 
 }  // namespace
@@ -139,7 +322,7 @@ std::string QuoteArgument(std::string_view argument) {
   std::size_t characters = 0;
   while (!argument.empty() && characters < kShownCharacters) {
     char32_t c = 0;
-    std::size_t length = DecodeUtf8(argument, c);
+    std::size_t length = unicode::DecodeUtf8(argument, c);
     if (length == 0) {
       AppendHex(shown, "\\x", static_cast<unsigned char>(argument[0]), 2);
       length = 1;
@@ -148,7 +331,8 @@ std::string QuoteArgument(std::string_view argument) {
     } else if (c == '\t' || c == '\n' || c == '\r') {
       shown += c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
     } else if (NeedsEscape(c)) {
-      AppendHex(shown, c < 0x100 ? "\\x" : "\\u", static_cast<unsigned>(c), c < 0x100 ? 2 : 4);
+      // \x is kept for bytes, so that U+00A0 and a stray byte 0xA0 differ.
+      AppendHex(shown, c < 0x80 ? "\\x" : "\\u", static_cast<unsigned>(c), c < 0x80 ? 2 : 4);
     } else {
       shown.append(argument.substr(0, length));
     }
@@ -161,55 +345,10 @@ std::string QuoteArgument(std::string_view argument) {
   return shown;
 }
 
-int RunCommandLine(int argc, char* argv[]) {
+int RunCommandLine(const std::vector<std::string>& arguments) {
   console::Attach();
-  QCoreApplication application(argc, argv);
-  QCoreApplication::setApplicationName(ToQString(identity::kProjectName));
-  QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                              .arg(identity::kMajor)
-                                              .arg(identity::kMinor)
-                                              .arg(identity::kRevision));
-
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QStringLiteral("Explains the Windows dial-up and VPN error codes 600 to 800 in Persian.\n"
-                     "A code may be given in decimal (691), as its HRESULT in hexadecimal\n"
-                     "(0x800702B3) or signed decimal (-2147024205), or by its symbol\n"
-                     "(ERROR_AUTHENTICATION_FAILURE). Without arguments the windows open."));
-  const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption version = parser.addVersionOption();
-  const QCommandLineOption list(QStringLiteral("list"),
-                                QStringLiteral("Print every entry: code, symbol, explanation."));
-  parser.addOption(list);
-  parser.addPositionalArgument(QStringLiteral("code"), QStringLiteral("Codes to explain."),
-                               QStringLiteral("[code...]"));
-
-  const SplitArguments split = Split(argc, argv);
-  const auto usage_error = [](const QString& message) {
-    console::WriteError("dialnote: " + message.toStdString() + "\nTry 'dialnote --help'.\n");
-    return kStatusUsage;
-  };
-  if (!parser.parse(split.options)) {
-    return usage_error(parser.errorText());
-  }
-  // Help and version go through the console streams too: the parser's own
-  // printing would show a message box on Windows.
-  int status = kStatusFound;
-  if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-    console::WriteOutput(parser.helpText().toStdString());
-  } else if (parser.isSet(version)) {
-    console::WriteOutput((QCoreApplication::applicationName() + QLatin1Char(' ') +
-                          QCoreApplication::applicationVersion() + QLatin1Char('\n'))
-                             .toStdString());
-  } else if (parser.isSet(list)) {
-    if (!split.codes.empty()) {
-      return usage_error(QStringLiteral("--list takes no codes"));
-    }
-    status = ListAll();
-  } else {
-    status = LookUp(split.codes);
-  }
-  return console::Flush() ? status : kStatusNotFound;
+  Command command;
+  return command.Run(arguments);
 }
 
 }  // namespace dialnote

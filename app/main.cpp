@@ -1,23 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote: given arguments, the lookup command; given none, the windows.
 //
-// On Windows, one static executable does both. Elsewhere the GUI is a
-// program of its own, which this one becomes (exec) when there are no
-// arguments: the command then loads QtCore alone, not the two dozen libraries
-// of the window system, and answers in half the time.
-#include "app/command_line.h"
+// The command is the same in three programs:
+// - Linux `dialnote`, which links no Qt and becomes (exec) the GUI program,
+//   installed under libexec/dialnote/, when it has no arguments;
+// - Windows `Dialnote.exe`, the GUI program itself (GUI subsystem), which runs
+//   the command in the console that started it when given arguments;
+// - Windows `dialnote.com`, the console program that a prompt finds first
+//   (PATHEXT puts .COM before .EXE), which starts Dialnote.exe beside it when
+//   given no arguments.
+#include <string>
+#include <vector>
 
-#ifdef DIALNOTE_GUI_IN_PROCESS
+#include "app/command_line.h"
+#include "platform/console.h"
+
+#if defined(DIALNOTE_GUI_IN_PROCESS)
 #include "app/gui_main.h"
+#elif defined(_WIN32)
+#include <windows.h>
+
+#include <cstdio>
 #else
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <string>
+#endif
 
 namespace {
+
+#if defined(DIALNOTE_GUI_IN_PROCESS)
+#elif defined(_WIN32)
+
+// Starts Dialnote.exe from this program's folder and does not wait for it:
+// the prompt comes back at once, as for any window program.
+int StartGui() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) {
+      dialnote::console::WriteError("dialnote: cannot find the folder of this program\n");
+      return 1;
+    }
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  path.erase(path.find_last_of(L"\\/") + 1);
+  path += L"Dialnote.exe";
+  std::wstring command_line = L"\"" + path + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process)) {
+    char message[64];
+    std::snprintf(message, sizeof message, "dialnote: cannot start Dialnote.exe: error %lu\n",
+                  GetLastError());
+    dialnote::console::WriteError(message);
+    return 1;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return 0;
+}
+
+#else
 
 // The folder of the running executable, from the kernel's own record; empty
 // when it cannot be read (no /proc).
@@ -35,26 +86,30 @@ std::string ExecutableFolder() {
 int ExecGui(char* argv[]) {
   const std::string folder = ExecutableFolder();
   if (folder.empty()) {
-    std::fprintf(stderr, "dialnote: cannot find the GUI: /proc/self/exe is unreadable\n");
+    dialnote::console::WriteError("dialnote: cannot find the GUI: /proc/self/exe is unreadable\n");
     return 1;
   }
   const std::string gui = folder + '/' + DIALNOTE_GUI_FROM_BINDIR;
   execv(gui.c_str(), argv);
-  std::fprintf(stderr, "dialnote: cannot start the GUI %s: %s\n", gui.c_str(),
-               std::strerror(errno));
+  dialnote::console::WriteError("dialnote: cannot start the GUI " + gui + ": " +
+                                std::strerror(errno) + "\n");
   return 1;
 }
 
-}  // namespace
 #endif
 
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  if (argc > 1) {
+  const std::vector<std::string> arguments = dialnote::console::Arguments(argc, argv);
+  if (!arguments.empty()) {
     // A command, which needs no display.
-    return dialnote::RunCommandLine(argc, argv);
+    return dialnote::RunCommandLine(arguments);
   }
-#ifdef DIALNOTE_GUI_IN_PROCESS
+#if defined(DIALNOTE_GUI_IN_PROCESS)
   return dialnote::RunGui(argc, argv);
+#elif defined(_WIN32)
+  return StartGui();
 #else
   return ExecGui(argv);
 #endif

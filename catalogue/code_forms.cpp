@@ -4,9 +4,14 @@
 #include <cstdint>
 
 #include "catalogue/error_catalogue.h"
+#include "catalogue/unicode_text.h"
 
 namespace dialnote {
 namespace {
+
+// Every form but a run of leading zeros is shorter: the longest symbol has 36
+// letters, the signed HRESULT 11 characters.
+constexpr std::size_t kLongestForm = 64;
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -25,13 +30,6 @@ constexpr int HexValue(char c) {
   return -1;
 }
 
-std::string_view TrimSpacesAndTabs(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 std::optional<int> InRange(std::uint64_t value) {
   constexpr std::uint64_t kFirst = ErrorCatalogue::kFirstCode;
   constexpr std::uint64_t kLast = ErrorCatalogue::kLastCode;
@@ -45,19 +43,13 @@ std::optional<int> CodeOfHresult(std::uint64_t hresult) {
   return InRange(hresult & 0xFFFFu);
 }
 
-// Digits only, at most `max_digits` of them after the leading zeros; the
-// caller has checked that `digits` holds nothing but digits.
+// The value of `digits` (digits only, checked by the caller) when there are
+// at most `max_digits` of them.
 std::optional<std::uint64_t> DecimalValue(std::string_view digits, std::size_t max_digits) {
-  while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
   if (digits.size() > max_digits) return std::nullopt;
   std::uint64_t value = 0;
   for (const char c : digits) value = value * 10 + static_cast<std::uint64_t>(c - '0');
   return value;
-}
-
-std::optional<int> ReadDecimal(std::string_view text) {
-  const auto value = DecimalValue(text, 3);
-  return value ? InRange(*value) : std::nullopt;
 }
 
 std::optional<int> ReadSignedHresult(std::string_view digits) {
@@ -79,21 +71,51 @@ std::optional<int> ReadHexHresult(std::string_view digits) {
   return CodeOfHresult(value);
 }
 
+// The forms, read from the text in ASCII (every digit folded to its ASCII
+// twin) with its leading zeros counted apart, so that any number of them fits.
+std::optional<int> ReadForms(std::string_view text, std::size_t leading_zeros) {
+  if (text.empty()) return std::nullopt;
+  if (AllDigits(text)) {
+    const auto value = DecimalValue(text, 3);
+    if (value) return InRange(*value);
+    // "80070258" names no code in decimal: it is the HRESULT of 600 written
+    // without its prefix, as Windows prints it (never with a leading zero).
+    return leading_zeros == 0 ? ReadHexHresult(text) : std::nullopt;
+  }
+  if (leading_zeros == 1 && (text.front() == 'x' || text.front() == 'X')) {
+    return ReadHexHresult(text.substr(1));
+  }
+  if (leading_zeros > 0) return std::nullopt;
+  if (text.front() == '-') return ReadSignedHresult(text.substr(1));
+  if (const auto code = ReadHexHresult(text)) return code;
+  return ErrorCatalogue::CodeOfSymbol(text);
+}
+
 }  // namespace
 
 std::optional<int> ReadCode(std::string_view argument) {
-  const std::string_view text = TrimSpacesAndTabs(argument);
-  if (text.empty()) return std::nullopt;
-  if (AllDigits(text)) {
-    // "80070258" names no code in decimal: it is the HRESULT of 600 written
-    // without its prefix, as Windows prints it.
-    if (const auto code = ReadDecimal(text)) return code;
-    return ReadHexHresult(text);
+  std::string_view text = unicode::TrimPadding(argument);
+  char folded[kLongestForm];
+  std::size_t size = 0;
+  std::size_t leading_zeros = 0;
+  while (!text.empty()) {
+    char32_t c = 0;
+    const std::size_t length = unicode::DecodeUtf8(text, c);
+    // Every form is ASCII but for its digits.
+    if (length == 0) return std::nullopt;
+    text.remove_prefix(length);
+    const int digit = unicode::DigitValue(c);
+    if (digit < 0 && c >= 0x80) return std::nullopt;
+    const char ascii = digit >= 0 ? static_cast<char>('0' + digit) : static_cast<char>(c);
+    if (ascii == '0' && size == 0) {
+      ++leading_zeros;
+    } else if (size == kLongestForm) {
+      return std::nullopt;
+    } else {
+      folded[size++] = ascii;
+    }
   }
-  if (text.front() == '-') return ReadSignedHresult(text.substr(1));
-  if (text.starts_with("0x") || text.starts_with("0X")) return ReadHexHresult(text.substr(2));
-  if (const auto code = ReadHexHresult(text)) return code;
-  return ErrorCatalogue::CodeOfSymbol(text);
+  return ReadForms(std::string_view(folded, size), leading_zeros);
 }
 
 }  // namespace dialnote

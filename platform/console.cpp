@@ -1,92 +1,216 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/console.h"
 
-#include <cstdio>
-
 #ifdef _WIN32
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
+
+#include "catalogue/unicode_text.h"
 #else
+#include <unistd.h>
+
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #endif
 
 namespace dialnote::console {
-
-#ifdef _WIN32
 namespace {
 
-struct Stream {
-  HANDLE handle = nullptr;
-  bool is_console = false;
-};
+// Output is held until this much is pending: one system call per 64 KiB.
+constexpr std::size_t kOutputBuffer = 64 * 1024;
+constexpr std::size_t kInputChunk = 64 * 1024;
 
-Stream output_stream, error_stream;
-std::string pending;  // standard output, held until Flush
+}  // namespace
 
-Stream Open(DWORD which) {
-  Stream stream{GetStdHandle(which), false};
-  // A GUI program started from a console has no standard handles of its
-  // own, unless the caller redirected them; the borrowed console gives them.
-  if (stream.handle == nullptr || stream.handle == INVALID_HANDLE_VALUE) {
-    stream.handle = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+#ifdef _WIN32
+
+namespace {
+
+// A GUI program started from a console has no standard handles of its own,
+// unless the caller redirected them; the borrowed console gives them.
+HANDLE StandardHandle(DWORD which, const wchar_t* console_file) {
+  HANDLE handle = GetStdHandle(which);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+    handle = CreateFileW(console_file, GENERIC_READ | GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   }
-  DWORD mode = 0;
-  stream.is_console = stream.handle != INVALID_HANDLE_VALUE && GetConsoleMode(stream.handle, &mode);
-  return stream;
+  return handle;
 }
 
-bool Write(const Stream& stream, std::string_view utf8) {
-  if (utf8.empty()) return true;
-  if (stream.handle == nullptr || stream.handle == INVALID_HANDLE_VALUE) return false;
-  if (stream.is_console) {
-    const int size = static_cast<int>(utf8.size());
-    std::vector<wchar_t> wide(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)));
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-    DWORD written = 0;
-    return WriteConsoleW(stream.handle, wide.data(), static_cast<DWORD>(wide.size()), &written,
-                         nullptr) != 0;
+bool IsConsole(HANDLE handle) {
+  DWORD mode = 0;
+  return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
+}
+
+std::string ToUtf8(const wchar_t* text, std::size_t length) {
+  std::u16string utf16(length, u'\0');
+  for (std::size_t i = 0; i < length; ++i) utf16[i] = static_cast<char16_t>(text[i]);
+  return unicode::ToUtf8(utf16);
+}
+
+std::string SystemMessage(DWORD error) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string message = length ? ToUtf8(text, length) : "error " + std::to_string(error);
+  LocalFree(text);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                              message.back() == ' ' || message.back() == '.')) {
+    message.pop_back();
   }
-  while (!utf8.empty()) {
+  return message;
+}
+
+// Writes UTF-16 to a console in pieces the console host takes whole, never
+// splitting a surrogate pair.
+bool WriteConsole(HANDLE handle, const std::u16string& text) {
+  constexpr std::size_t kPiece = 8192;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t size = std::min(kPiece, text.size() - start);
+    if (start + size < text.size() && text[start + size - 1] >= 0xD800 &&
+        text[start + size - 1] <= 0xDBFF) {
+      --size;
+    }
+    std::wstring piece(text.begin() + static_cast<std::ptrdiff_t>(start),
+                       text.begin() + static_cast<std::ptrdiff_t>(start + size));
     DWORD written = 0;
-    if (!WriteFile(stream.handle, utf8.data(), static_cast<DWORD>(utf8.size()), &written,
-                   nullptr) ||
+    if (!WriteConsoleW(handle, piece.data(), static_cast<DWORD>(piece.size()), &written, nullptr) ||
         written == 0) {
       return false;
     }
-    utf8.remove_prefix(written);
+    start += written;
+  }
+  return true;
+}
+
+bool WriteBytes(HANDLE handle, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    const auto size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    if (!WriteFile(handle, bytes.data(), size, &written, nullptr)) return false;
+    bytes.remove_prefix(written);
   }
   return true;
 }
 
 }  // namespace
 
+std::vector<std::string> Arguments(int /*argc*/, char* /*argv*/[]) {
+  // The C runtime's argv went through the ANSI code page; the wide command
+  // line did not.
+  std::vector<std::string> arguments;
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(ToUtf8(wide[i], wcslen(wide[i])));
+  LocalFree(wide);
+  return arguments;
+}
+
 void Attach() {
+  // The GUI program borrows the console of the command prompt or PowerShell
+  // that started it; the console program has its own, and this does nothing.
   AttachConsole(ATTACH_PARENT_PROCESS);
-  output_stream = Open(STD_OUTPUT_HANDLE);
-  error_stream = Open(STD_ERROR_HANDLE);
 }
 
-bool WriteOutput(std::string_view utf8) {
-  pending.append(utf8);
-  return pending.size() < 64 * 1024 || Flush();
+Output::Output() {
+  handle_ = StandardHandle(STD_OUTPUT_HANDLE, L"CONOUT$");
+  is_console_ = IsConsole(handle_);
 }
 
-bool Flush() {
-  const bool written = Write(output_stream, pending);
-  pending.clear();
+bool Output::Send(std::string_view utf8) {
+  if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) {
+    error_ = ERROR_INVALID_HANDLE;
+    return false;
+  }
+  const bool written =
+      is_console_ ? WriteConsole(handle_, unicode::ToUtf16(utf8)) : WriteBytes(handle_, utf8);
+  if (!written) error_ = GetLastError();
   return written;
 }
 
+bool Output::ReaderGone() const { return error_ == ERROR_NO_DATA || error_ == ERROR_BROKEN_PIPE; }
+
+std::string Output::FailureText() const { return SystemMessage(static_cast<DWORD>(error_)); }
+
 void WriteError(std::string_view utf8) {
-  Flush();
-  Write(error_stream, utf8);
+  static HANDLE handle = StandardHandle(STD_ERROR_HANDLE, L"CONOUT$");
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
+  if (IsConsole(handle)) {
+    WriteConsole(handle, unicode::ToUtf16(utf8));
+  } else {
+    WriteBytes(handle, utf8);
+  }
 }
 
+Input::Input() {
+  handle_ = StandardHandle(STD_INPUT_HANDLE, L"CONIN$");
+  is_console_ = IsConsole(handle_);
+}
+
+bool Input::Read(std::string& utf8) {
+  if (ended_ || failed_) return false;
+  if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) {
+    ended_ = true;  // no input at all reads as empty
+    return false;
+  }
+  if (!is_console_) {
+    char buffer[kInputChunk];
+    DWORD read = 0;
+    if (!ReadFile(handle_, buffer, sizeof buffer, &read, nullptr)) {
+      error_ = GetLastError();
+      // The writer of a pipe closing it is the end of the input.
+      failed_ = error_ != ERROR_BROKEN_PIPE;
+      ended_ = true;
+      return false;
+    }
+    if (read == 0) {
+      ended_ = true;
+      return false;
+    }
+    utf8.append(buffer, read);
+    return true;
+  }
+  wchar_t buffer[4096];
+  DWORD read = 0;
+  if (!ReadConsoleW(handle_, buffer, 4096, &read, nullptr)) {
+    error_ = GetLastError();
+    failed_ = true;
+    return false;
+  }
+  std::u16string text;
+  if (pending_high_surrogate_ != 0) text += pending_high_surrogate_;
+  pending_high_surrogate_ = 0;
+  for (DWORD i = 0; i < read; ++i) {
+    // Ctrl+Z, typed at a console, is its end of input.
+    if (buffer[i] == 0x1A) {
+      ended_ = true;
+      break;
+    }
+    text += static_cast<char16_t>(buffer[i]);
+  }
+  if (read == 0) ended_ = true;
+  if (!ended_ && !text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) {
+    pending_high_surrogate_ = text.back();
+    text.pop_back();
+  }
+  unicode::AppendUtf8(utf8, text);
+  return !text.empty() || !ended_;
+}
+
+std::string Input::FailureText() const { return SystemMessage(static_cast<DWORD>(error_)); }
+
 #else
+
+std::vector<std::string> Arguments(int argc, char* argv[]) {
+  return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
 
 void Attach() {
   // A reader that goes away mid-answer ends the command quietly, not by a
@@ -94,17 +218,72 @@ void Attach() {
   std::signal(SIGPIPE, SIG_IGN);
 }
 
-bool WriteOutput(std::string_view utf8) {
-  return std::fwrite(utf8.data(), 1, utf8.size(), stdout) == utf8.size();
+Output::Output() = default;
+
+bool Output::Send(std::string_view utf8) {
+  while (!utf8.empty()) {
+    const ssize_t written = write(STDOUT_FILENO, utf8.data(), utf8.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      error_ = written < 0 ? static_cast<unsigned long>(errno) : EIO;
+      return false;
+    }
+    utf8.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
 }
 
-bool Flush() { return std::fflush(stdout) == 0 && !std::ferror(stdout); }
+bool Output::ReaderGone() const { return error_ == EPIPE; }
+
+std::string Output::FailureText() const { return std::strerror(static_cast<int>(error_)); }
 
 void WriteError(std::string_view utf8) {
-  std::fflush(stdout);  // keeps the answers and the complaints in order
-  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+  while (!utf8.empty()) {
+    const ssize_t written = write(STDERR_FILENO, utf8.data(), utf8.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return;  // nowhere left to say anything
+    utf8.remove_prefix(static_cast<std::size_t>(written));
+  }
 }
 
+Input::Input() = default;
+
+bool Input::Read(std::string& utf8) {
+  if (ended_ || failed_) return false;
+  char buffer[kInputChunk];
+  ssize_t read_bytes = 0;
+  do {
+    read_bytes = read(STDIN_FILENO, buffer, sizeof buffer);
+  } while (read_bytes < 0 && errno == EINTR);
+  if (read_bytes < 0) {
+    error_ = static_cast<unsigned long>(errno);
+    failed_ = true;
+    return false;
+  }
+  if (read_bytes == 0) {
+    ended_ = true;
+    return false;
+  }
+  utf8.append(buffer, static_cast<std::size_t>(read_bytes));
+  return true;
+}
+
+std::string Input::FailureText() const { return std::strerror(static_cast<int>(error_)); }
+
 #endif
+
+bool Output::Write(std::string_view utf8) {
+  if (failed_) return false;
+  pending_.append(utf8);
+  return pending_.size() < kOutputBuffer || Flush();
+}
+
+bool Output::Flush() {
+  if (failed_) return false;
+  const bool sent = Send(pending_);
+  pending_.clear();
+  failed_ = !sent;
+  return sent;
+}
 
 }  // namespace dialnote::console

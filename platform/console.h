@@ -1,24 +1,84 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command's standard output and error. On Windows the program has no
-// console of its own: it borrows the console of the command prompt or
-// PowerShell that started it, writes wide characters to a console (so that
-// Persian shows whatever the code page) and UTF-8 to a pipe or a file.
-// Elsewhere both streams take UTF-8 as they are.
+// The command's arguments and standard streams, without Qt, so that the lookup
+// command loads nothing but the C and C++ runtimes (or, on Windows, system
+// DLLs).
+//
+// On Windows the arguments come from the wide command line, never through the
+// ANSI code page, so that Persian reaches the reader intact whatever the
+// system locale. A console gets wide characters (WriteConsoleW, ReadConsoleW),
+// so that Persian shows whatever the code page; a pipe or a file gets and gives
+// UTF-8 without a byte-order mark, byte for byte what Linux writes. The GUI
+// program has no console of its own and borrows the one it was started from.
+// Elsewhere the streams take UTF-8 as they are.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace dialnote::console {
 
-// Makes the streams ready; call once before writing.
+// The arguments after the program's name, in UTF-8.
+std::vector<std::string> Arguments(int argc, char* argv[]);
+
+// Makes the streams ready; call once, before the first Output or Input.
 void Attach();
 
-// Writes all of `utf8` to standard output, or returns false (the reader went
-// away, the disk is full). Output is buffered until Flush.
-bool WriteOutput(std::string_view utf8);
-bool Flush();
+// Standard output, buffered until Flush or until enough is pending.
+class Output {
+ public:
+  Output();
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
 
-// Writes `utf8` to standard error, unbuffered and in order with the output.
+  // Both false once anything could not be written; nothing is written after.
+  bool Write(std::string_view utf8);
+  bool Flush();
+
+  // After a failure: whether the reader went away (a closed pipe), which is
+  // no error to report, and else the system's words for the failure.
+  bool ReaderGone() const;
+  std::string FailureText() const;
+
+ private:
+  bool Send(std::string_view utf8);
+
+  std::string pending_;
+  unsigned long error_ = 0;  // errno, or GetLastError() on Windows
+  bool failed_ = false;
+#ifdef _WIN32
+  void* handle_ = nullptr;
+  bool is_console_ = false;
+#endif
+};
+
+// Writes `utf8` to standard error at once. Flush the output first, so that
+// the answers and the complaints keep their order.
 void WriteError(std::string_view utf8);
+
+// Standard input, as UTF-8.
+class Input {
+ public:
+  Input();
+  Input(const Input&) = delete;
+  Input& operator=(const Input&) = delete;
+
+  // Appends what comes next to `utf8`; false at the end of the input or on a
+  // failure (then Failed() is true).
+  bool Read(std::string& utf8);
+  bool Failed() const { return failed_; }
+  std::string FailureText() const;
+
+ private:
+  unsigned long error_ = 0;
+  bool failed_ = false;
+  bool ended_ = false;
+#ifdef _WIN32
+  void* handle_ = nullptr;
+  bool is_console_ = false;
+  char16_t pending_high_surrogate_ = 0;
+#endif
+};
 
 }  // namespace dialnote::console

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The code forms that ReadCode knows, and the symbols of the entries against
 // the Windows headers' names.
+#include "catalogue/code_forms.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 
-#include "catalogue/code_forms.h"
 #include "catalogue/error_catalogue.h"
 #include "tests/row_name.h"
 
 namespace dialnote::testing {
 namespace {
+
+using testing::PrintTo;
 
 // Every form of the ends of the range and a code in between, the same forms of
 // the codes just outside it, symbols and junk. The HRESULTs are worked out by
@@ -79,8 +82,94 @@ INSTANTIATE_TEST_SUITE_P(
         F{"TenKilobytesOfZerosThen691", std::string(10000, '0') + "691", 691},
         F{"InnerSpace", "6 91", 0}, F{"TrailingLetter", "691x", 0}, F{"Newline", "691\n", 0},
         F{"EmbeddedNull", std::string("69\0001", 4), 0}, F{"Fraction", "691.0", 0},
-        F{"PersianDigits", "\xDB\xB6\xDB\xB9\xDB\xB1", 0}, F{"InvalidUtf8", "\377\300691", 0},
-        F{"NoBreakSpace", "\302\240691", 0}),
+        F{"InvalidUtf8", "\377\300691", 0}, F{"InvalidUtf8AfterTheCode", "691\377", 0},
+        F{"FullwidthDigits", "\uFF16\uFF19\uFF11", 0}, F{"ArabicLetters", "\u0627691", 0},
+        // Persian (U+06F0-U+06F9) and Arabic-Indic (U+0660-U+0669) digits, in
+        // every numeric form, mixed or not
+        F{"PersianDigits691", "\u06F6\u06F9\u06F1", 691},
+        F{"ArabicIndicDigits691", "\u0666\u0669\u0661", 691},
+        F{"ThreeScriptsMixed691", "\u06F69\u0661", 691},
+        F{"PersianZeroPadded600",
+          "\u06F0\u0660"
+          "0\u06F6\u06F0\u06F0",
+          600},
+        F{"PersianDigits800", "\u06F8\u06F0\u06F0", 800},
+        F{"PersianDigits599", "\u06F5\u06F9\u06F9", 0},
+        F{"ArabicIndicDigits801", "\u0668\u0660\u0661", 0},
+        F{"PersianHex691", "0x\u06F8\u06F0\u06F0\u06F7\u06F0\u06F2B3", 691},
+        F{"PersianBareHex600", "\u06F8\u06F0\u06F0\u06F7\u06F0\u06F2\u06F5\u06F8", 600},
+        F{"ArabicIndicSigned691", "-\u0662\u0661\u0664\u0667\u0660\u0662\u0664\u0662\u0660\u0665",
+          691},
+        F{"PersianZeroAfterMinus", "-\u06F02147024205", 0},
+        F{"PersianZeroBeforeX", "\u06F0x800702B3", 691}, F{"TwoZerosBeforeX", "00x800702B3", 0},
+        F{"ZeroThenSigned", "0-2147024205", 0}, F{"PersianZeroPaddedBareHex", "\u06F080070258", 0},
+        F{"TenKilobytesOfPersianZerosThen691",
+          [] {
+            std::string zeros;
+            for (int i = 0; i < 5000; ++i) zeros += "\u06F0";
+            return zeros + "691";
+          }(),
+          691},
+        // Padding around a code: blanks, no-break spaces, invisible marks
+        F{"NoBreakSpace",
+          "\u00A0"
+          "691",
+          691},
+        F{"NarrowNoBreakSpace", "691\u202F", 691},
+        F{"RightToLeftMark",
+          "\u200F"
+          "691",
+          691},
+        F{"LeftToRightMark", "691\u200E", 691},
+        F{"ArabicLetterMark",
+          "\u061C"
+          "691",
+          691},
+        F{"ZeroWidthSpace",
+          "\u200B"
+          "691",
+          691},
+        F{"ZeroWidthNonJoiner", "691\u200C", 691},
+        F{"ZeroWidthJoiner",
+          "\u200D"
+          "691",
+          691},
+        F{"ByteOrderMark",
+          "\uFEFF"
+          "691",
+          691},
+        F{"Isolates",
+          "\u2066\u2067\u2068"
+          "691\u2069",
+          691},
+        F{"EmbeddingsAndOverrides",
+          "\u202A\u202B\u202D"
+          "691\u202C\u202E",
+          691},
+        F{"MarksAndBlanksMixed", " \u200F\t\u00A0-2147024205\u200F \u202F", 691},
+        F{"MarkAroundASymbol", "\u200EERROR_AUTHENTICATION_FAILURE\u200E", 691},
+        F{"MarkAroundPersianDigits", "\u200F\u06F6\u06F9\u06F1\u200F", 691},
+        F{"MarkInside",
+          "6\u200F"
+          "91",
+          0},
+        F{"NoBreakSpaceInside",
+          "69\u00A0"
+          "1",
+          0},
+        F{"MarkInsideAHex",
+          "0x\u200E"
+          "800702B3",
+          0},
+        F{"MarkBetweenMinusAndDigits",
+          "-\u200F"
+          "2147024205",
+          0},
+        F{"EnSpaceIsNoPadding",
+          "\u2002"
+          "691",
+          0},
+        F{"MarkOnly", "\u200F\u00A0", 0}),
     RowName<F>);
 
 // The symbols as the Windows headers (ras.h, raserror.h) name the codes,

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the reader of code forms: any bytes are a command line
 // argument, and the answer must be a code from 600 to 800 or nothing, as a plain
-// second reading finds: the trimmed text names a code only as one of its forms
-// as printf prints them or its symbol (but for leading zeros, 0x, letter case).
+// second reading finds: with the padding's UTF-8 sequences cut from both ends
+// and the Persian and Arabic-Indic digits' two-byte sequences replaced by ASCII
+// digits, the text names a code only as one of its forms as printf prints
+// them or its symbol (but for leading zeros, 0x, letter case).
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,8 +41,35 @@ int Expected(std::string_view text) {
     }
     return all;
   }();
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  // Blanks, no-break spaces and the invisible marks, as UTF-8.
+  static constexpr std::string_view kPadding[] = {" ",      "\t",     "\u00A0", "\u202F", "\u200B",
+                                                  "\u200C", "\u200D", "\u200E", "\u200F", "\u061C",
+                                                  "\u202A", "\u202B", "\u202C", "\u202D", "\u202E",
+                                                  "\u2066", "\u2067", "\u2068", "\u2069", "\uFEFF"};
+  for (bool cut = true; cut;) {
+    cut = false;
+    for (const std::string_view pad : kPadding) {
+      if (text.starts_with(pad)) text.remove_prefix(pad.size()), cut = true;
+      if (text.ends_with(pad)) text.remove_suffix(pad.size()), cut = true;
+    }
+  }
+  // U+06F0-U+06F9 are DB B0-DB B9, U+0660-U+0669 D9 A0-D9 A9; any other byte
+  // past ASCII is in no form.
+  std::string ascii;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (lead == 0xDB && next >= 0xB0 && next <= 0xB9) {
+      ascii += static_cast<char>('0' + (next - 0xB0)), ++i;
+    } else if (lead == 0xD9 && next >= 0xA0 && next <= 0xA9) {
+      ascii += static_cast<char>('0' + (next - 0xA0)), ++i;
+    } else if (lead < 0x80) {
+      ascii += text[i];
+    } else {
+      return 0;
+    }
+  }
+  text = ascii;
   std::string_view unpadded = text;
   while (unpadded.starts_with('0')) unpadded.remove_prefix(1);
   const bool prefixed = text.starts_with("0x") || text.starts_with("0X");
