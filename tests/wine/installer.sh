@@ -165,9 +165,34 @@ uninstall_waiting || status=$?
 [ "$status" -ne 0 ] || fail "the uninstaller ran over a running Dialnote"
 [ "$(snapshot)" = "$before" ] || fail "a refused uninstall changed: $(diff <(echo "$before") <(snapshot))"
 echo "   refused, with status $status, nothing changed"
+echo "-- interactively: Cancel changes nothing; Retry, once Dialnote is closed, installs"
+question() { box=$(xdotool search --onlyvisible --name 'Setup$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
+answer() { xdotool windowactivate --sync "$box" 2>/dev/null || true; xdotool key "$1"; }
+wine "$setup" >"$work/interactive.log" 2>&1 &
+setup_pid=$!
+poll 30 question || fail "the installer asked nothing"
+answer Escape
+status=0
+wait "$setup_pid" || status=$?
+[ "$status" -eq 1 ] || fail "a cancelled installer ended with status $status"
+[ "$(snapshot)" = "$before" ] || fail "a cancelled install changed: $(diff <(echo "$before") <(snapshot))"
+wine "$setup" >"$work/interactive.log" 2>&1 &
+setup_pid=$!
+poll 30 question || fail "the installer asked nothing"
 stop "$app_pid"
 app_pid=""
-wineserver -k 2>/dev/null || true
+answer Return
+# Through the pages (I Agree, Install, Finish), until the installer ends.
+for _ in $(seq 60); do
+  kill -0 "$setup_pid" 2>/dev/null || break
+  xdotool key Return
+  sleep 1
+done
+status=0
+wait "$setup_pid" || status=$?
+[ "$status" -eq 0 ] || fail "the installer ended with status $status after Retry"
+wineserver -k 2>/dev/null || true  # the finish page started Dialnote
+expect_one_of_each "installing after Retry"
 uninstall
 
 echo "== no Path value before; a PATH too long to edit"
