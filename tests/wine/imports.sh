@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Dialnote.exe is one file for the GUI subsystem that imports only DLLs every
-# Windows 10 and 11 has: no Qt, C++ runtime or thread library beside it.
-#   imports.sh DIALNOTE_EXE
+# A shipped executable is one file for its subsystem (Dialnote.exe for the
+# GUI, dialnote.com for the console) that imports only DLLs every Windows 10
+# and 11 has: no Qt, C++ runtime or thread library beside it.
+#   imports.sh EXECUTABLE [gui|console]
 set -euo pipefail
 dump=$(x86_64-w64-mingw32-objdump -p "$1")
-grep -q 'Subsystem.*0002' <<<"$dump" || { echo "FAIL: not a GUI-subsystem program" >&2; exit 1; }
+case "${2:-gui}" in
+  gui) subsystem=0002 ;;
+  console) subsystem=0003 ;;
+  *) echo "usage: $0 EXECUTABLE [gui|console]" >&2; exit 2 ;;
+esac
+grep -q "^Subsystem[[:space:]]*0*$subsystem[[:space:]]" <<<"$dump" ||
+  { echo "FAIL: not a ${2:-gui}-subsystem program: $(grep '^Subsystem' <<<"$dump")" >&2; exit 1; }
 system='^(KERNEL32|USER32|GDI32|SHELL32|SHCORE|ADVAPI32|OLE32|OLEAUT32|COMDLG32|IMM32|WINMM|WS2_32|IPHLPAPI|UXTHEME|DWMAPI|SHLWAPI|VERSION|NETAPI32|USERENV|WTSAPI32|MPR|SETUPAPI|D3D9|D3D11|DXGI|D2D1|DWRITE|AUTHZ|MSVCRT|UCRTBASE|API-MS-WIN-[A-Z0-9-]+|CRYPT32|BCRYPT|SECUR32|RPCRT4|COMCTL32)\.DLL$'
 status=0
 while read -r dll; do
