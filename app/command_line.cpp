@@ -174,6 +174,9 @@ int Command::LookUp() {
     };
     bool more = true;
     while (more) {
+      // What is answered shows before the command waits for more: a user
+      // typing codes at a terminal sees each line's answers at once.
+      if (!output_.Flush()) return WriteFailed();
       text.clear();
       more = input.Read(text);
       if (!more) text += ' ';  // ends the last word

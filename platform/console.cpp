@@ -135,7 +135,12 @@ bool Output::Send(std::string_view utf8) {
   return written;
 }
 
-bool Output::ReaderGone() const { return error_ == ERROR_NO_DATA || error_ == ERROR_BROKEN_PIPE; }
+bool Output::ReaderGone() const {
+  // Windows says "the pipe is being closed" or "broken"; Wine, whose pipes
+  // are the host's, "not connected".
+  return error_ == ERROR_NO_DATA || error_ == ERROR_BROKEN_PIPE ||
+         error_ == ERROR_PIPE_NOT_CONNECTED;
+}
 
 std::string Output::FailureText() const { return SystemMessage(static_cast<DWORD>(error_)); }
 
@@ -280,6 +285,7 @@ bool Output::Write(std::string_view utf8) {
 
 bool Output::Flush() {
   if (failed_) return false;
+  if (pending_.empty()) return true;
   const bool sent = Send(pending_);
   pending_.clear();
   failed_ = !sent;

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Stands in for Dialnote.exe beside dialnote.com in the Wine test: notes in
+// started.txt, beside itself, that it was started and with what command line.
+#include <windows.h>
+
+#include <cstring>
+#include <cwchar>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  wchar_t* folder_end = std::wcsrchr(path, L'\\');
+  if (length == 0 || length >= MAX_PATH || folder_end == nullptr) return 1;
+  std::wcscpy(folder_end + 1, L"started.txt");
+  HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 1;
+  const char* command_line = GetCommandLineA();
+  DWORD written = 0;
+  WriteFile(file, command_line, static_cast<DWORD>(std::strlen(command_line)), &written, nullptr);
+  CloseHandle(file);
+  return 0;
+}

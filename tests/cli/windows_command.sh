@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The lookup command of the Windows build, under Wine, as cmd.exe and scripts
+# meet it: dialnote.com and Dialnote.exe, their PE headers, the statuses cmd
+# sees, and output byte for byte the Linux command's for the same arguments.
+#   windows_command.sh DIALNOTE_COM DIALNOTE_EXE LINUX_DIALNOTE GUI_STAND_IN WINE_RUN
+# WINE_RUN runs a Windows program under Wine (tests/wine/run.sh).
+set -uo pipefail
+com=$1 exe=$2 linux=$3 stand_in=$4 wine_run=$5
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+if [ ! -x "$linux" ]; then
+  echo "FAIL: no Linux command to compare with at '$linux' (DIALNOTE_HOST_COMMAND;" \
+    "scripts/windows-build builds it)" >&2
+  exit 1
+fi
+export LANG=C.UTF-8  # arguments reach Wine, and through it Windows, as UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The folder a user's PATH names: dialnote.com, and a stand-in for
+# Dialnote.exe that only notes its start.
+folder=$work/Dialnote
+mkdir "$folder"
+cp "$com" "$folder/dialnote.com"
+cp "$stand_in" "$folder/Dialnote.exe"
+# in_folder PROGRAM ARGS...: under Wine, with the folder current.
+in_folder() { (cd "$folder" && "$wine_run" "$@"); }
+
+# The files: a console program of at most 1 MiB and a GUI program, both
+# importing system DLLs only.
+subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ { print $2 + 0 }'; }
+[ "$(subsystem "$com")" = 3 ] || fail "dialnote.com is not a console program"
+[ "$(subsystem "$exe")" = 2 ] || fail "Dialnote.exe is not a GUI program"
+size=$(stat -c %s "$com")
+[ "$size" -le 1048576 ] || fail "dialnote.com has $size bytes, more than 1 MiB"
+imports=$(x86_64-w64-mingw32-objdump -p "$com" | awk '/DLL Name:/ { print toupper($3) }' | tr '\n' ' ')
+for dll in $imports; do
+  case "$dll" in
+    KERNEL32.DLL | MSVCRT.DLL | SHELL32.DLL | USER32.DLL | ADVAPI32.DLL) ;;
+    *) fail "dialnote.com imports $dll" ;;
+  esac
+done
+echo "dialnote.com: $size bytes, imports $imports"
+
+# The statuses as cmd sees them, from a batch file: "dialnote" is found as
+# dialnote.com (PATHEXT puts .COM first), which answers; the stand-in would not.
+printf '%s\r\n' '@echo off' 'dialnote 691 0x800702B3' 'echo status %ERRORLEVEL%' \
+  'dialnote 691 599' 'echo status %ERRORLEVEL%' 'dialnote -x' 'echo status %ERRORLEVEL%' \
+  'dialnote --' 'echo status %ERRORLEVEL%' 'dialnote --list 691' 'echo status %ERRORLEVEL%' \
+  >"$folder/statuses.cmd"
+in_folder cmd /c statuses.cmd >"$work/statuses" 2>/dev/null
+{
+  "$linux" 691 0x800702B3
+  echo "status 0"
+  "$linux" 691
+  printf 'status 1\nstatus 2\nstatus 2\nstatus 2\n'
+} >"$work/statuses.linux"
+diff <(tr -d '\r' <"$work/statuses") "$work/statuses.linux" >/dev/null ||
+  fail "statuses under cmd: $(tr -d '\r' <"$work/statuses" | cut -c1-40)"
+
+# compare NAME WINDOWS_OUT WINDOWS_ERR ARGS...: byte for byte what Linux
+# writes on both streams for ARGS.
+compare() {
+  local name=$1 out=$2 err=$3
+  shift 3
+  "$linux" "$@" >"$work/linux.out" 2>"$work/linux.err" </dev/null
+  cmp -s "$out" "$work/linux.out" || fail "$name: standard output differs from Linux's"
+  cmp -s "$err" "$work/linux.err" || fail "$name: standard error differs from Linux's"
+}
+# Every entry, through a pipe and into a file that cmd opens.
+in_folder cmd /c "dialnote --list" 2>"$work/err" | cat >"$work/out"
+compare "--list through a pipe" "$work/out" "$work/err" --list
+in_folder cmd /c "dialnote --list > list.txt" 2>"$work/err"
+compare "--list into a file" "$folder/list.txt" "$work/err" --list
+# A mixed set of codes: every form, other digits, marks, junk, complaints.
+codes=(691 0x800702b3 -2147024205 ERROR_PORT_ALREADY_OPEN $'\u06f6\u06f9\u06f1' $'\u0668\u0660\u0660'
+  $'\u200f600\u200f' 599 $'6\u200f91' 80070320 junk)
+in_folder cmd /c "dialnote ${codes[*]}" 2>"$work/err" | cat >"$work/out"
+compare "a mixed set of codes" "$work/out" "$work/err" "${codes[@]}"
+user=$'\u06a9\u0627\u0631\u0628\u0631\u06cc'  # as a Persian keyboard types it
+in_folder cmd /c "dialnote --search AUTHENTICATION $user" 2>"$work/err" | cat >"$work/out"
+compare "a search" "$work/out" "$work/err" --search AUTHENTICATION "$user"
+# Standard input through a pipe, among arguments.
+input=$'691 \u06f6\u06f0\u06f0\r\n\u200f800\u200f junk\r\n'
+printf '%s' "$input" | in_folder cmd /c "dialnote 700 - 701" 2>"$work/err" | cat >"$work/out"
+printf '%s' "$input" | "$linux" 700 - 701 >"$work/linux.out" 2>"$work/linux.err"
+cmp -s "$work/out" "$work/linux.out" && cmp -s "$work/err" "$work/linux.err" ||
+  fail "codes on standard input differ from Linux's"
+# Dialnote.exe given arguments answers too, for the scripts that call it.
+"$wine_run" "$exe" 691 -2147024096 2>"$work/err" | cat >"$work/out"
+compare "Dialnote.exe with codes" "$work/out" "$work/err" 691 -2147024096
+
+# A full disk is an error; a reader gone away after more than a pipe's 64 kB
+# is not, and the status is that of the answers given.
+status=0
+in_folder dialnote.com --list >/dev/full 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] && grep -q '^dialnote: write error: ' "$work/err" ||
+  fail "a full disk: status $status, $(cat "$work/err")"
+# shellcheck disable=SC2046
+in_folder dialnote.com junk $(yes 691 | head -n 2000) 2>"$work/err" | head -n 1 >/dev/null
+status=${PIPESTATUS[0]}
+[ "$status" -eq 1 ] && [ "$(cat "$work/err")" = 'dialnote: no entry for "junk"' ] ||
+  fail "a closed pipe: status $status, $(cat "$work/err")"
+
+# In a console (Wine makes one on a terminal), the answer is written as wide
+# characters, and codes typed at the console are read until Ctrl+Z.
+console() { script -qefc "stty raw -echo; cd '$folder' && '$wine_run' dialnote.com $*" /dev/null; }
+console 691 >"$work/out" </dev/null
+grep -q 'دسترسي رد شد' "$work/out" || fail "no Persian in a console: $(head -c 300 "$work/out")"
+(sleep 8; printf '\u06f6\u06f9\u06f1 600\r'; sleep 2; printf '\x1a\r'; sleep 8) |
+  timeout 60 bash -c "$(declare -f console); folder='$folder' wine_run='$wine_run'; console -" \
+  >"$work/out"
+status=$?
+grep -q '^691 .*دسترسي رد شد' <(tr -d '\033' <"$work/out" | sed 's/\[?25[lh]//g') &&
+  grep -q 'اگر سيستم' "$work/out" && [ "$status" -eq 0 ] ||
+  fail "codes typed at a console: status $status, $(tr -d '\033' <"$work/out" | head -c 300)"
+
+# Without arguments, dialnote.com starts Dialnote.exe from its own folder, from
+# anywhere, and does not wait for it.
+status=0
+(cd "$work" && "$wine_run" "$folder/dialnote.com") || status=$?
+for _ in $(seq 50); do
+  [ -f "$folder/started.txt" ] && break
+  sleep 0.2
+done
+[ "$status" -eq 0 ] && grep -q 'Dialnote.exe' "$folder/started.txt" 2>/dev/null ||
+  fail "without arguments: status $status, Dialnote.exe $( [ -f "$folder/started.txt" ] ||
+    echo 'not ')started"
+
+[ "$failures" -eq 0 ] && echo "the Windows command: all checks passed"
+exit $((failures > 0))
