@@ -216,14 +216,16 @@ status=${PIPESTATUS[2]}
 [ "$status" -eq 0 ] && [ ! -s "$work/err" ] ||
   fail "closed pipe reading standard input: status $status, $(cat "$work/err")"
 
-# The command loads neither Qt nor anything else beyond the C runtime.
+# The command loads neither Qt nor anything else beyond the C and C++ runtimes
+# (and, in a sanitizer build, the sanitizers' own).
 libraries=$(ldd "$program" | awk '{print $1}' | sed 's/\.so.*//' | sort -u | tr '\n' ' ')
 case " $libraries " in
   *Qt* | *icu*) fail "the command loads Qt: $libraries" ;;
 esac
 for library in $libraries; do
   case "$library" in
-    linux-vdso | /lib64/ld-linux-x86-64 | libc | libm | libstdc++ | libgcc_s) ;;
+    linux-vdso | /lib64/ld-linux-x86-64 | libc | libm | libdl | libpthread | librt) ;;
+    libstdc++ | libgcc_s | libasan | libubsan | liblsan) ;;
     *) fail "the command loads $library" ;;
   esac
 done
