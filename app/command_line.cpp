@@ -70,11 +70,21 @@ constexpr option kOptions[] = {
 };
 
 // Characters a terminal would act on, reorder or not show: C0 and C1
-// controls, DEL, the invisible marks, the no-break spaces and the line and
-// paragraph separators.
+// controls, DEL, the no-break spaces, the line and paragraph separators, and
+// the format characters (the invisible marks among them).
 bool NeedsEscape(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c != U' ' && unicode::IsPadding(c)) ||
-         c == 0x2028 || c == 0x2029;
+  constexpr char32_t kRanges[][2] = {
+      {0x00, 0x1F},       {0x7F, 0x9F},       {0xA0, 0xA0},       {0xAD, 0xAD},
+      {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},
+      {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x2028, 0x202F},
+      {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},
+      {0x110BD, 0x110BD}, {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3},
+      {0x1D173, 0x1D17A}, {0xE0001, 0xE0001}, {0xE0020, 0xE007F},
+  };
+  for (const auto& range : kRanges) {
+    if (c >= range[0] && c <= range[1]) return true;
+  }
+  return false;
 }
 
 void AppendHex(std::string& out, const char* prefix, unsigned value, int digits) {
@@ -335,7 +345,15 @@ std::string QuoteArgument(std::string_view argument) {
       shown += c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
     } else if (NeedsEscape(c)) {
       // \x is kept for bytes, so that U+00A0 and a stray byte 0xA0 differ.
-      AppendHex(shown, c < 0x80 ? "\\x" : "\\u", static_cast<unsigned>(c), c < 0x80 ? 2 : 4);
+      const bool ascii = c<0x80, wide = c> 0xFFFF;
+      AppendHex(shown,
+                ascii  ? "\\x"
+                : wide ? "\\U"
+                       : "\\u",
+                static_cast<unsigned>(c),
+                ascii  ? 2
+                : wide ? 8
+                       : 4);
     } else {
       shown.append(argument.substr(0, length));
     }

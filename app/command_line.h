@@ -31,8 +31,9 @@ inline constexpr int kStatusFailure = 2;  // usage, reading or writing
 int RunCommandLine(const std::vector<std::string>& arguments);
 
 // `argument` as a complaint shows it: at most 40 characters; controls,
-// quotes, backslashes, the invisible marks and no-break spaces, and bytes
-// that are not UTF-8 escaped (\t, \", \u200f, \xff); and "…" where it was cut.
+// quotes, backslashes, format characters (the invisible marks among them),
+// no-break spaces and bytes that are not UTF-8 escaped (\t, \", \u200f,
+// \xff); and "…" where it was cut.
 std::string QuoteArgument(std::string_view argument);
 
 }  // namespace dialnote

@@ -105,6 +105,9 @@ quoting "a mark inside a code" 'dialnote: no entry for "6\u200f91"' "6${rlm}91"
 quoting "a no-break space and a byte" 'dialnote: no entry for "6\u00a09\xa01"' \
   "6${nbsp}9$(printf '\xa0')1"
 quoting "marks around a word" 'dialnote: no entry for "\u200fx\u2066"' "${rlm}x"$'\u2066'
+quoting "format characters" 'dialnote: no entry for "6\u00ad9\u20601\U000e0041\u0600"' \
+  $'6\u00ad9\u20601\U000e0041\u0600'
+quoting "a line separator" 'dialnote: no entry for "691\u2028"' $'691\u2028'
 quoting "an escape sequence in an option" 'dialnote: unknown option "--\x1b[31mred"' \
   $'--\e[31mred'
 quoting "a 130 kB option" "dialnote: unknown option \"--$(printf 'x%.0s' {1..38})…\"" \
