@@ -9,15 +9,14 @@
 set -euo pipefail
 exe=$(realpath "$1")
 source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/prefix.sh"
 e2e_setup xwininfo xclip import wine
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
 now() { date +%s.%N; }
 
 echo "-- a fresh Wine prefix, with Wine's fonts"
-wineboot --init >/dev/null 2>&1 || true
-wineserver --wait || true
-mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+wine_fresh_prefix "$WINEPREFIX"
 
 windows_of_size() {
   xwininfo -root -tree | awk -v size="$1" '$0 ~ " "size"\\+" {print $1}'

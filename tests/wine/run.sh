@@ -4,20 +4,21 @@
 #   run.sh PROGRAM.exe [ARGS...]
 # The Wine prefix is made once per build folder (DIALNOTE_WINEPREFIX, or
 # wineprefix/ beside this build's CTestTestfile), with Wine's own fonts in it
-# so that Tahoma is there. Qt's variables reach the program only with Wine's
+# so that Tahoma is there; DIALNOTE_WINE_TEMPLATE names the template it is
+# copied from. Qt's variables reach the program only with Wine's
 # WINE prefix, so QT_* variables are handed on as WINEQT_*.
 set -euo pipefail
 prefix=${DIALNOTE_WINEPREFIX:-${DIALNOTE_WINE_BUILD_DIR:-$PWD}/wineprefix}
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+export DIALNOTE_WINE_TEMPLATE=${DIALNOTE_WINE_TEMPLATE:-$(dirname "$prefix")/wine-template}
 
-# The prefix, once: wineboot makes it, then the fonts go in.
+# The prefix, once (a copy of the build's template, see prefix.sh).
+source "$(dirname "$0")/prefix.sh"
 (
   flock 9
   if [ ! -f "$prefix/.dialnote-ready" ]; then
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver --wait || true
-    mkdir -p "$prefix/drive_c/windows/Fonts"
-    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+    rm -rf "$prefix"
+    wine_fresh_prefix "$prefix"
     touch "$prefix/.dialnote-ready"
   fi
 ) 9>"$prefix.lock"

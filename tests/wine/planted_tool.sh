@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The registration tool is started by its full path, under Wine on a virtual
+# X display: with a "regsvr32.exe" of ours planted beside Dialnote.exe, and
+# then in the current folder, the planted one never runs, while the system's
+# own tool registers the component files that lie beside the program (test
+# components whose DllRegisterServer leaves a note), so the test cannot pass
+# because nothing was started at all.
+#   planted_tool.sh DIALNOTE_EXE PLANTED_REGSVR32_EXE MARKER_COMPONENT_DLL
+set -euo pipefail
+exe=$(realpath "$1")
+planted=$(realpath "$2")
+component=$(realpath "$3")
+source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/prefix.sh"
+e2e_setup wine
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
+wine_fresh_prefix "$WINEPREFIX"
+
+components=(MSWINSCK.ocx MS_XTools.ocx SkinControl.ocx)
+registered_all() {
+  local file
+  for file in "${components[@]}"; do
+    [ "$(grep -c registered "$1/$file.registered" 2>/dev/null || true)" -ge 2 ] || return 1
+  done
+}
+
+# One start of the program from `cwd`, until both sets of registrations
+# (the window's creation and its activation) have reached the system's tool.
+run_from() {
+  local folder=$1 cwd=$2
+  (cd "$cwd" && exec wine "$folder/Dialnote.exe") >"$work/program.log" 2>&1 &
+  app_pid=$!
+  poll 60 registered_all "$folder" ||
+    fail "the system's regsvr32 did not register the components: $(ls -l "$folder")"
+  sleep 1  # a planted tool started alongside would have written by now
+  wineserver -k 2>/dev/null || true
+  stop "$app_pid"
+  app_pid=""
+}
+
+echo "-- planted beside the program"
+beside="$work/beside"
+mkdir -p "$beside" "$work/elsewhere"
+cp "$exe" "$beside/Dialnote.exe"
+cp "$planted" "$beside/regsvr32.exe"
+for file in "${components[@]}"; do cp "$component" "$beside/$file"; done
+run_from "$beside" "$work/elsewhere"
+[ ! -e "$beside/planted-regsvr32-ran.txt" ] ||
+  fail "the regsvr32 beside the program ran: $(cat "$beside/planted-regsvr32-ran.txt")"
+echo "   the system's tool registered each component twice; the planted one never ran"
+
+echo "-- planted in the current folder"
+program="$work/program"
+current="$work/current"
+mkdir -p "$program" "$current"
+cp "$exe" "$program/Dialnote.exe"
+cp "$planted" "$current/regsvr32.exe"
+for file in "${components[@]}"; do cp "$component" "$program/$file"; done
+run_from "$program" "$current"
+[ ! -e "$current/planted-regsvr32-ran.txt" ] ||
+  fail "the regsvr32 in the current folder ran: $(cat "$current/planted-regsvr32-ran.txt")"
+echo "   the system's tool registered each component twice; the planted one never ran"
+echo "-- passed"

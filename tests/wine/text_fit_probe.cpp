@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Both windows on the real Windows platform at the system's scaling (under
+// Wine, its LogPixels): checks that they scale by LogPixels / 96 and that no
+// text is clipped: every label, button caption, the code entry and the list
+// entries fit their controls; and it counts the explanations longer than
+// the explanation box shows, which the caller holds against 100 %.
+//   text_fit_probe.exe LOGPIXELS
+// Prints what it measured; exits 1 on any clipped text.
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStyleOptionFrame>
+#include <QtTest>
+#include <cstdio>
+
+#include "catalogue/error_catalogue.h"
+#include "components/xp_button.h"
+#include "main_window/form1.h"
+#include "platform/qt_text.h"
+#include "splash/form2.h"
+#include "tests/recording_runtime.h"
+
+namespace {
+
+int problems = 0;
+
+void Report(bool fits, const QString& what) {
+  std::printf("%s %s\n", fits ? "fits   " : "CLIPPED", qPrintable(what));
+  if (!fits) ++problems;
+}
+
+// Every text-bearing control of `window`, measured with its own font.
+void CheckWindow(QWidget& window) {
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (!label->isVisible() || label->text().isEmpty()) continue;
+    const QFontMetrics metrics(label->font());
+    const QRect space = label->contentsRect();
+    const int width = metrics.horizontalAdvance(label->text());
+    Report(width <= space.width() && metrics.height() <= space.height(),
+           QStringLiteral("%1.%2: text %3x%4 in %5x%6")
+               .arg(window.objectName(), label->objectName())
+               .arg(width)
+               .arg(metrics.height())
+               .arg(space.width())
+               .arg(space.height()));
+  }
+  for (const dialnote::XPButton* button : window.findChildren<dialnote::XPButton*>()) {
+    const QFontMetrics metrics(button->settings().font);
+    const int width = metrics.horizontalAdvance(button->settings().tx);
+    // The caption needs its edge of 2 pixels on either side.
+    Report(width + 4 <= button->width() && metrics.height() + 4 <= button->height(),
+           QStringLiteral("%1.%2: caption %3x%4 in %5x%6")
+               .arg(window.objectName(), button->objectName())
+               .arg(width)
+               .arg(metrics.height())
+               .arg(button->width())
+               .arg(button->height()));
+  }
+  for (QLineEdit* entry : window.findChildren<QLineEdit*>()) {
+    QStyleOptionFrame option;
+    option.initFrom(entry);
+    option.rect = entry->rect();
+    option.lineWidth = entry->hasFrame() ? 1 : 0;
+    const QRect space = entry->style()->subElementRect(QStyle::SE_LineEditContents, &option, entry);
+    const QFontMetrics metrics(entry->font());
+    const int width = metrics.horizontalAdvance(QStringLiteral("888"));
+    Report(width <= space.width() && metrics.height() <= space.height(),
+           QStringLiteral("%1.%2: \"888\" %3x%4 in %5x%6")
+               .arg(window.objectName(), entry->objectName())
+               .arg(width)
+               .arg(metrics.height())
+               .arg(space.width())
+               .arg(space.height()));
+  }
+  for (QListWidget* list : window.findChildren<QListWidget*>()) {
+    for (int row = 0; row < list->count(); ++row) {
+      const QListWidgetItem* item = list->item(row);
+      const QFontMetrics metrics(list->font());
+      const int width = metrics.horizontalAdvance(item->text());
+      const QRect space = list->visualItemRect(item);
+      if (width > space.width() || metrics.height() > space.height()) {
+        Report(false, QStringLiteral("%1.%2: entry %3 %4x%5 in %6x%7")
+                          .arg(window.objectName(), list->objectName(), item->text())
+                          .arg(width)
+                          .arg(metrics.height())
+                          .arg(space.width())
+                          .arg(space.height()));
+      }
+    }
+    Report(true, QStringLiteral("%1.%2: its %3 entries")
+                     .arg(window.objectName(), list->objectName())
+                     .arg(list->count()));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const double expected_ratio = (argc > 1 ? QByteArray(argv[1]).toDouble() : 96.0) / 96.0;
+  dialnote::testing::RecordingRuntime runtime;
+  dialnote::Form2 splash(dialnote::App::Current(), [] {});
+  splash.Timer2->stop();  // the splash stays; no hand-over
+  splash.show();
+  dialnote::Form1 form(runtime);
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&splash) || !QTest::qWaitForWindowExposed(&form)) {
+    std::printf("the windows were not shown\n");
+    return 1;
+  }
+  QTest::qWait(300);
+  for (QWidget* window : {static_cast<QWidget*>(&splash), static_cast<QWidget*>(&form)}) {
+    const double ratio = window->devicePixelRatioF();
+    Report(qAbs(ratio - expected_ratio) < 0.01,
+           QStringLiteral("%1: device pixel ratio %2, expected %3")
+               .arg(window->objectName())
+               .arg(ratio)
+               .arg(expected_ratio));
+    CheckWindow(*window);
+  }
+  // The explanation box shows a few lines; a longer explanation is read by
+  // scrolling with the keys. How many explanations need more lines than it
+  // shows is printed, for the caller to hold against 100 %.
+  QPlainTextEdit* box = form.Text2;
+  const int shown_lines = box->viewport()->height() / QFontMetrics(box->font()).lineSpacing();
+  int overflowing = 0;
+  for (int code = 600; code <= 800; ++code) {
+    const auto explanation =
+        dialnote::ErrorCatalogue::Lookup(dialnote::View(QString::number(code)));
+    if (!explanation) continue;
+    box->setPlainText(dialnote::ToQString(*explanation));
+    const auto lines = static_cast<int>(box->document()->documentLayout()->documentSize().height());
+    if (lines > shown_lines) ++overflowing;
+  }
+  std::printf("Text2 shows %d lines; explanations longer: %d\n", shown_lines, overflowing);
+  std::printf("%d clipped\n", problems);
+  return problems == 0 ? 0 : 1;
+}
