@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows installer and uninstaller under Wine, each case in a fresh
-# prefix (a copy of one made at the start), all silent (/S):
+# prefix (a copy of one made at the start, prefix.sh), silent (/S) but for
+# the question asked while Dialnote runs:
 # - an install puts Dialnote.exe, dialnote.com and the uninstaller, nothing
 #   else, in the user's programs folder, with a Start-menu entry, an
 #   uninstall entry (with its size and the sized icon) and the folder last on
@@ -39,9 +40,9 @@ if [ -z "$older" ] && [ $# -ge 3 ]; then
 fi
 
 echo "-- a fresh Wine prefix"
+source "$(dirname "$0")/prefix.sh"
+wine_fresh_prefix "$work/base"
 export WINEPREFIX=$work/base
-wineboot --init >/dev/null 2>&1 || true
-wineserver --wait || true
 base_user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
 user_name=$(basename "$base_user")
 
