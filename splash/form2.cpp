@@ -21,13 +21,13 @@ AutoSizeLabel* MakeLabel(QWidget* window, std::string_view name) {
   return label;
 }
 
-QTimer* MakeTimer(QObject* window, std::string_view name) {
+// The platform's window timer, as the main window's poll has: precise
+// enough that the hand-over comes five seconds after load, and never the
+// multimedia timer on Windows, where Qt would put any precise timer.
+WindowTimer* MakeTimer(QObject* window, std::string_view name) {
   const ControlDesign& design = form2::Control(name);
-  auto* timer = new QTimer(window);
+  auto* timer = new WindowTimer(window);
   timer->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-  // Precise, so that the ticks fall at whole multiples of each interval and
-  // the hand-over comes five seconds after load, not up to 5% either side.
-  timer->setTimerType(Qt::PreciseTimer);
   timer->setInterval(design.interval_ms);
   return timer;
 }
@@ -52,7 +52,7 @@ Form2::Form2(const App& app, std::function<void()> show_main_form)
   BuildControls();
   ConnectHandlers();
   Form_Load();
-  for (QTimer* timer : {Timer1, Timer2, Timer3}) {
+  for (WindowTimer* timer : {Timer1, Timer2, Timer3}) {
     timer->start();
   }
 }
@@ -91,9 +91,9 @@ void Form2::BuildControls() {
 }
 
 void Form2::ConnectHandlers() {
-  connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
-  connect(Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
-  connect(Timer3, &QTimer::timeout, this, &Form2::Timer3_Timer);
+  connect(Timer1, &WindowTimer::timeout, this, &Form2::Timer1_Timer);
+  connect(Timer2, &WindowTimer::timeout, this, &Form2::Timer2_Timer);
+  connect(Timer3, &WindowTimer::timeout, this, &Form2::Timer3_Timer);
   connect(lbTitleBar, &ImageControl::MouseDown, this, &Form2::lbTitleBar_MouseDown);
   connect(lbTitleBar, &ImageControl::MouseMove, this, &Form2::lbTitleBar_MouseMove);
 }
@@ -101,7 +101,7 @@ void Form2::ConnectHandlers() {
 void Form2::paintEvent(QPaintEvent* /*event*/) { background_.Paint(*this); }
 
 void Form2::Unload() {
-  for (QTimer* timer : {Timer1, Timer2, Timer3}) {
+  for (WindowTimer* timer : {Timer1, Timer2, Timer3}) {
     timer->stop();
     disconnect(timer, nullptr, this, nullptr);
   }

@@ -6,12 +6,12 @@
 
 #include <QImage>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 
 #include "components/skin.h"
 #include "platform/app_object.h"
+#include "platform/window_timer.h"
 #include "window_kit/design_controls.h"
 #include "window_kit/window_background.h"
 
@@ -40,9 +40,9 @@ class Form2 : public QWidget {
   AutoSizeLabel* Label4 = nullptr;
   ImageControl* lbTitleBar = nullptr;
   Skin* Skin1 = nullptr;
-  QTimer* Timer1 = nullptr;
-  QTimer* Timer2 = nullptr;
-  QTimer* Timer3 = nullptr;
+  WindowTimer* Timer1 = nullptr;
+  WindowTimer* Timer2 = nullptr;
+  WindowTimer* Timer3 = nullptr;
 
   // The drag origin, in twips, of the last left press on the title strip.
   qint16 dragX = 0;

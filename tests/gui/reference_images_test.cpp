@@ -151,7 +151,7 @@ QImage OnScreen(QWidget& window) {
 
 QImage Splash(bool blinked) {
   Form2 splash(App(QStringLiteral("/opt/dialnote/dialnote")), [] {});
-  for (QTimer* timer : {splash.Timer1, splash.Timer2, splash.Timer3}) timer->stop();
+  for (WindowTimer* timer : {splash.Timer1, splash.Timer2, splash.Timer3}) timer->stop();
   splash.show();
   if (!QTest::qWaitForWindowExposed(&splash)) return {};
   if (blinked) {

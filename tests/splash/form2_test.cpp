@@ -61,7 +61,7 @@ class Form2Test : public QObject {
       seen << QString::number(form_->Label2->ForeColor(), 16) + ' ' + form_->Label1->text();
     };
     look();
-    for (QTimer* timer : {form_->Timer1, form_->Timer1, form_->Timer3}) {
+    for (WindowTimer* timer : {form_->Timer1, form_->Timer1, form_->Timer3}) {
       Tick(timer);
       look();
     }
@@ -80,7 +80,7 @@ class Form2Test : public QObject {
                   .arg(form_ && form_->isVisible());
     });
     Tick(form_->Timer2);
-    for (QTimer* timer : {form_->Timer1, form_->Timer2, form_->Timer3}) {
+    for (WindowTimer* timer : {form_->Timer1, form_->Timer2, form_->Timer3}) {
       QVERIFY(!timer->isActive());
     }
     Tick(form_->Timer2);

@@ -5,11 +5,10 @@
 # the splash to the main window explaining a code, nothing calls
 # timeBeginPeriod (which raises the timer resolution for the whole machine)
 # and nothing calls timeSetEvent (the multimedia timer, which Qt uses for
-# intervals up to 20 ms and for every precise timer) once the main window
-# is up, nor for the poll's timer before. The splash window's three precise
-# timers (500, 1500 and 5000 ms) still go to the multimedia timer for its
-# five seconds and are let through here. The trace must show the window
-# timer's SetTimer, so that the check cannot pass on an empty trace.
+# intervals up to 20 ms and for every precise timer), neither for the
+# splash window's three timers nor for the main window's poll. The trace
+# must show the window timers' SetTimer, so that the check cannot pass on an
+# empty trace.
 #   timer_resolution.sh DIALNOTE_EXE
 set -euo pipefail
 exe=$(realpath "$1")
@@ -29,7 +28,6 @@ main_shown() { xwininfo -root -tree | grep -q ' 348x429+'; }
 poll 60 main_shown || fail "the main window did not appear"
 splash_gone() { ! xwininfo -root -tree | grep -q ' 332x130+'; }
 poll 10 splash_gone || fail "the splash window stayed"
-shown_at=$(wc -l <"$work/trace.log")
 read -r main _ <<<"$(xwininfo -root -tree | awk '/ 348x429\+/ {print $1; exit}')"
 read -r left top <<<"$(place_of "$main")"
 xdotool mousemove $((left + 136)) $((top + 200)) click 1 key End BackSpace BackSpace BackSpace
@@ -39,22 +37,13 @@ wineserver -k 2>/dev/null || true
 stop "$app_pid"
 app_pid=""
 calls() { grep -c "Call $1(" "$2" || true; }
-tail -n +"$((shown_at + 1))" "$work/trace.log" >"$work/after.log"
-# The intervals (the first argument, in hexadecimal) of the multimedia timers
-# started before the main window was up, other than the splash's.
-others=$(head -n "$shown_at" "$work/trace.log" |
-  sed -n 's/.*Call winmm\.timeSetEvent(\([0-9a-f]*\),.*/\1/p' |
-  grep -v -x -e 000001f4 -e 000005dc -e 00001388 || true)
 echo "   SetTimer: $(calls user32.SetTimer "$work/trace.log") calls;" \
-  "timeSetEvent: $(calls winmm.timeSetEvent "$work/trace.log") for the splash and before," \
-  "$(calls winmm.timeSetEvent "$work/after.log") with the main window up;" \
+  "timeSetEvent: $(calls winmm.timeSetEvent "$work/trace.log");" \
   "timeBeginPeriod: $(calls winmm.timeBeginPeriod "$work/trace.log")"
 [ "$(calls user32.SetTimer "$work/trace.log")" -gt 0 ] ||
   fail "the trace shows no SetTimer at all: $(head -c 2000 "$work/trace.log")"
-[ -z "$others" ] || fail "a multimedia timer was started before the main window came up," \
-  "with interval(s) 0x$(echo $others)"
-[ "$(calls winmm.timeSetEvent "$work/after.log")" -eq 0 ] ||
-  fail "the multimedia timer was used: $(grep -m 3 'Call winmm.timeSetEvent(' "$work/after.log")"
+[ "$(calls winmm.timeSetEvent "$work/trace.log")" -eq 0 ] ||
+  fail "the multimedia timer was used: $(grep -m 3 'Call winmm.timeSetEvent(' "$work/trace.log")"
 [ "$(calls winmm.timeBeginPeriod "$work/trace.log")" -eq 0 ] ||
   fail "the timer resolution was raised: $(grep -m 3 'Call winmm.timeBeginPeriod(' "$work/trace.log")"
 echo "-- passed"
