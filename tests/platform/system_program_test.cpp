@@ -10,50 +10,36 @@
 
 #include "platform/component_registration.h"
 #include "platform/runtime.h"
+#include "tests/window_testing.h"
 
 namespace dialnote {
+
+using testing::AddRow;
 
 class SystemProgramTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A command line, the system folder, and how the program is started: its
+  // file, and the command line it reads.
   void theToolIsStartedByItsFullPath_data() {
     QTest::addColumn<QString>("command_line");
     QTest::addColumn<QString>("system_folder");
     QTest::addColumn<QString>("application");
     QTest::addColumn<QString>("started_line");
-    const QString system = QStringLiteral("C:\\Windows\\system32");
-    const QString tool = QStringLiteral("C:\\Windows\\system32\\RegSvr32.exe");
-    QTest::newRow("the first registration, from D:\\Tools")
-        << RegistrationCommandLine(QStringLiteral("D:\\Tools"), kComponentFiles[0]) << system
-        << tool << QStringLiteral("\"%1\" /s \"D:\\Tools\\MSWINSCK.ocx\"").arg(tool);
-    QTest::newRow("a folder with spaces stays one argument")
-        << RegistrationCommandLine(QStringLiteral("C:\\Program Files\\Dialnote"),
-                                   kComponentFiles[2])
-        << system << tool
-        << QStringLiteral("\"%1\" /s \"C:\\Program Files\\Dialnote\\SkinControl.ocx\"").arg(tool);
-    QTest::newRow("a drive's root folder keeps its two backslashes")
-        << RegistrationCommandLine(QStringLiteral("E:\\"), kComponentFiles[1]) << system << tool
-        << QStringLiteral("\"%1\" /s \"E:\\\\MS_XTools.ocx\"").arg(tool);
-    QTest::newRow("Windows in a folder with spaces, named in capitals")
-        << QStringLiteral("RegSvr32 /s \"D:\\Tools\\MSWINSCK.ocx\"")
-        << QStringLiteral("D:\\Win 11\\SYSTEM32")
-        << QStringLiteral("D:\\Win 11\\SYSTEM32\\RegSvr32.exe")
-        << QStringLiteral("\"D:\\Win 11\\SYSTEM32\\RegSvr32.exe\" /s \"D:\\Tools\\MSWINSCK.ocx\"");
-    QTest::newRow("a system folder given with its backslash")
-        << QStringLiteral("RegSvr32 /s \"D:\\Tools\\MSWINSCK.ocx\"")
-        << QStringLiteral("C:\\Windows\\system32\\") << tool
-        << QStringLiteral("\"%1\" /s \"D:\\Tools\\MSWINSCK.ocx\"").arg(tool);
-    QTest::newRow("a bare name with its extension gets no second one")
-        << QStringLiteral("regsvr32.exe /s \"D:\\x.ocx\"") << system
-        << QStringLiteral("C:\\Windows\\system32\\regsvr32.exe")
-        << QStringLiteral("\"C:\\Windows\\system32\\regsvr32.exe\" /s \"D:\\x.ocx\"");
-    QTest::newRow("a bare name alone")
-        << QStringLiteral("RegSvr32") << system << tool << QStringLiteral("\"%1\"").arg(tool);
-    QTest::newRow("a program given with its path is started as given")
-        << QStringLiteral("C:\\Tools\\register.exe /s \"D:\\x.ocx\"") << system
-        << QStringLiteral("C:\\Tools\\register.exe")
-        << QStringLiteral("C:\\Tools\\register.exe /s \"D:\\x.ocx\"");
+    AddRow("a registration, from the system folder by its full path",
+           RegistrationCommandLine(R"(C:\Program Files\Dialnote)", kComponentFiles[2]),
+           R"(C:\Windows\system32)", R"(C:\Windows\system32\RegSvr32.exe)",
+           R"("C:\Windows\system32\RegSvr32.exe" /s "C:\Program Files\Dialnote\SkinControl.ocx")");
+    AddRow("a system folder given with its backslash", R"(RegSvr32 /s "D:\x.ocx")", R"(C:\W\)",
+           R"(C:\W\RegSvr32.exe)", R"("C:\W\RegSvr32.exe" /s "D:\x.ocx")");
+    AddRow("a bare name with its extension gets no second one", R"(regsvr32.exe /s "D:\x.ocx")",
+           R"(C:\W)", R"(C:\W\regsvr32.exe)", R"("C:\W\regsvr32.exe" /s "D:\x.ocx")");
+    AddRow("a bare name alone", "RegSvr32", R"(C:\W)", R"(C:\W\RegSvr32.exe)",
+           R"("C:\W\RegSvr32.exe")");
+    AddRow("a program given with its path is started as given",
+           R"(C:\Tools\register.exe /s "D:\x.ocx")", R"(C:\W)", R"(C:\Tools\register.exe)",
+           R"(C:\Tools\register.exe /s "D:\x.ocx")");
   }
   void theToolIsStartedByItsFullPath() {
     QFETCH(QString, command_line);
