@@ -18,12 +18,13 @@
 namespace dialnote {
 namespace {
 
-// Runs the event loop for `milliseconds` and returns how often `timer` ticked.
-int TicksWithin(WindowTimer& timer, int milliseconds) {
-  int ticks = 0;
-  const QMetaObject::Connection counting =
-      QObject::connect(&timer, &WindowTimer::timeout, [&ticks] { ++ticks; });
+// Runs the event loop for `milliseconds` and returns when `timer` ticked,
+// in microseconds from the start.
+QList<qint64> TicksWithin(WindowTimer& timer, int milliseconds) {
+  QList<qint64> ticks;
   QElapsedTimer clock;
+  const QMetaObject::Connection counting = QObject::connect(
+      &timer, &WindowTimer::timeout, [&] { ticks.append(clock.nsecsElapsed() / 1000); });
   clock.start();
   while (clock.elapsed() < milliseconds) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -38,75 +39,64 @@ class WindowTimerTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void aStartedTimerTicksUntilStopped() {
+  // Started, stopped, started again, and its interval changed while it runs.
+  void aTimerTicksAtItsIntervalOnlyWhileStarted() {
     WindowTimer timer;
-    timer.setInterval(1);
-    QCOMPARE(timer.interval(), 1);
-    QVERIFY(!timer.isActive());
-    QCOMPARE(TicksWithin(timer, 100), 0);
+    timer.setInterval(400);
+    QCOMPARE(TicksWithin(timer, 100).size(), 0);
     timer.start();
     QVERIFY(timer.isActive());
-    QVERIFY(TicksWithin(timer, 300) > 3);
+    QCOMPARE(TicksWithin(timer, 250).size(), 0);
+    timer.setInterval(1);  // takes effect at once
+    QCOMPARE(timer.interval(), 1);
+    QVERIFY(TicksWithin(timer, 250).size() > 3);
     timer.stop();
     QVERIFY(!timer.isActive());
-    QCOMPARE(TicksWithin(timer, 100), 0);
-    timer.start();  // and again
-    QVERIFY(TicksWithin(timer, 300) > 3);
+    QCOMPARE(TicksWithin(timer, 100).size(), 0);
+    timer.start();
+    QVERIFY(TicksWithin(timer, 250).size() > 3);
   }
 
   // Windows raises a window timer's 1 ms to its 10 ms minimum; Qt's timer
   // there would be the multimedia one, near a thousand ticks a second.
-  // Elsewhere 1 ms is Qt's precise timer's, far more often than 10 ms.
+  // Elsewhere 1 ms is Qt's precise timer's. A loaded machine only spaces the
+  // ticks out: it can neither add ticks nor take away every short gap.
   void aOneMillisecondTimerTicksAtThePlatformsShortestPeriod() {
     WindowTimer timer;
     timer.setInterval(1);
     timer.start();
-    const int ticks = TicksWithin(timer, 1000);
+    const QList<qint64> ticks = TicksWithin(timer, 1000);
+    qint64 shortest = 1'000'000;
+    for (qsizetype i = 1; i < ticks.size(); ++i) shortest = qMin(shortest, ticks[i] - ticks[i - 1]);
+    const QString seen = QStringLiteral("%1 ticks in a second, the closest %2 us apart")
+                             .arg(ticks.size())
+                             .arg(shortest);
 #ifdef Q_OS_WIN
-    QVERIFY2(ticks <= 110, qPrintable(QStringLiteral("%1 ticks in a second").arg(ticks)));
-    QVERIFY2(ticks >= 20, qPrintable(QStringLiteral("%1 ticks in a second").arg(ticks)));
+    QVERIFY2(ticks.size() <= 110, qPrintable(seen));
 #else
-    QVERIFY2(ticks > 120, qPrintable(QStringLiteral("%1 ticks in a second").arg(ticks)));
+    QVERIFY2(shortest < 5000, qPrintable(seen));
 #endif
   }
 
-  void aLongerIntervalIsKeptAndAChangeTakesEffectAtOnce() {
-    WindowTimer timer;
-    timer.setInterval(400);
-    timer.start();
-    QCOMPARE(TicksWithin(timer, 250), 0);
-    timer.setInterval(1);  // while running
-    QCOMPARE(timer.interval(), 1);
-    QVERIFY(timer.isActive());
-    QVERIFY(TicksWithin(timer, 250) > 3);
-  }
-
-  void twoTimersTickEachForItself() {
-    WindowTimer fast;
-    WindowTimer slow;
-    fast.setInterval(1);
-    slow.setInterval(100000);
+  // Each timer ticks for itself; one destroyed while running, with ticks
+  // possibly queued, ticks no more.
+  void timersTickEachForItselfUntilDestroyed() {
     int fast_ticks = 0;
     int slow_ticks = 0;
-    connect(&fast, &WindowTimer::timeout, this, [&fast_ticks] { ++fast_ticks; });
+    auto* fast = new WindowTimer;
+    WindowTimer slow;
+    fast->setInterval(1);
+    slow.setInterval(100000);
+    connect(fast, &WindowTimer::timeout, this, [&fast_ticks] { ++fast_ticks; });
     connect(&slow, &WindowTimer::timeout, this, [&slow_ticks] { ++slow_ticks; });
     slow.start();
-    fast.start();
+    fast->start();
     QTRY_VERIFY(fast_ticks > 5);
-    QCOMPARE(slow_ticks, 0);
-  }
-
-  void aTimerDestroyedWhileRunningTicksNoMore() {
-    int ticks = 0;
-    auto* timer = new WindowTimer;
-    timer->setInterval(1);
-    connect(timer, &WindowTimer::timeout, this, [&ticks] { ++ticks; });
-    timer->start();
-    QTRY_VERIFY(ticks > 0);
-    delete timer;  // with ticks possibly queued
-    const int before = ticks;
+    delete fast;
+    const int before = fast_ticks;
     QTest::qWait(100);
-    QCOMPARE(ticks, before);
+    QCOMPARE(fast_ticks, before);
+    QCOMPARE(slow_ticks, 0);
   }
 
   // Each code typed into the main window (none starting with 8, which the
