@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's stand-ins through their own surfaces: where the program
-// finds itself and its components, in Windows and Linux notation, and the
-// one line it prints where no display can be opened.
+// finds itself, in Windows and Linux notation, and the one line it prints
+// where no display can be opened.
 #include <QtTest>
 
 #include "platform/app_object.h"
-#include "platform/component_registration.h"
 #include "platform/display_check.h"
-#include "tests/recording_runtime.h"
 #include "tests/window_testing.h"
 
 namespace dialnote {
@@ -24,27 +22,20 @@ class AppTest : public QObject {
     QCOMPARE(app.EXEName(), QStringLiteral("app_test"));
   }
 
-  // The folder and name of an executable, the first component registration
-  // beside it, and the executable found again from its folder and name, as the
-  // about box looks for its icon.
+  // The folder and name of an executable, and the executable found again
+  // from its folder and name, as the about box looks for its icon.
   void foldersAndNames_data() {
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("registration");
-    AddRow("a Windows folder", R"(D:\Tools\x.exe)", R"(D:\Tools)", "x",
-           R"(RegSvr32 /s "D:\Tools\MSWINSCK.ocx")");
-    AddRow("a drive's root keeps its backslash, and registers with two", R"(E:\x.exe)", R"(E:\)",
-           "x", R"(RegSvr32 /s "E:\\MSWINSCK.ocx")");
-    AddRow("a folder with spaces stays one quoted argument",
-           R"(C:\Program Files\Dial note\Dialnote.exe)", R"(C:\Program Files\Dial note)",
-           "Dialnote", R"(RegSvr32 /s "C:\Program Files\Dial note\MSWINSCK.ocx")");
-    AddRow("a Linux folder", "/usr/bin/dialnote", "/usr/bin", "dialnote",
-           R"(RegSvr32 /s "/usr/bin\MSWINSCK.ocx")");
-    AddRow("the Linux root keeps its slash", "/dialnote", "/", "dialnote",
-           R"(RegSvr32 /s "/\MSWINSCK.ocx")");
+    AddRow("a Windows folder", R"(D:\Tools\x.exe)", R"(D:\Tools)", "x");
+    AddRow("a drive's root keeps its backslash", R"(E:\x.exe)", R"(E:\)", "x");
+    AddRow("a folder with spaces", R"(C:\Program Files\Dial note\Dialnote.exe)",
+           R"(C:\Program Files\Dial note)", "Dialnote");
+    AddRow("a Linux folder", "/usr/bin/dialnote", "/usr/bin", "dialnote");
+    AddRow("the Linux root keeps its slash", "/dialnote", "/", "dialnote");
     AddRow("only the last extension goes", "/opt/dial.note/dialnote.bin.exe", "/opt/dial.note",
-           "dialnote.bin", R"(RegSvr32 /s "/opt/dial.note\MSWINSCK.ocx")");
+           "dialnote.bin");
   }
 
   void foldersAndNames() {
@@ -52,10 +43,6 @@ class AppTest : public QObject {
     const App app(executable);
     QTEST(app.Path(), "folder");
     QTEST(app.EXEName(), "name");
-    testing::RecordingRuntime runtime;
-    RegisterComponents(runtime, app);
-    QCOMPARE(runtime.command_lines.size(), 3);
-    QTEST(runtime.command_lines.first(), "registration");
     const QString suffix = executable.endsWith(QLatin1String(".exe")) ? ".exe" : "";
     QCOMPARE(ExecutablePath(app.Path(), app.EXEName(), suffix), executable);
   }
