@@ -11,28 +11,22 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace {
-
-int ReplayFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
-  LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-  return 1;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   int replayed = 0;
+  const auto replay = [&replayed](const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    ++replayed;
+  };
   for (int i = 1; i < argc; ++i) {
     const std::filesystem::path path(argv[i]);
-    if (std::filesystem::is_directory(path)) {
-      for (const auto& file : std::filesystem::directory_iterator(path)) {
-        if (file.is_regular_file()) replayed += ReplayFile(file.path());
-      }
-    } else {
-      replayed += ReplayFile(path);
+    if (!std::filesystem::is_directory(path)) {
+      replay(path);
+      continue;
+    }
+    for (const auto& file : std::filesystem::directory_iterator(path)) {
+      if (file.is_regular_file()) replay(file.path());
     }
   }
   std::printf("replayed %d inputs\n", replayed);

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fakes that keep the window layer's promises (catalogue/controls.h), the code
-// entry wired on them, and the event language of the property test and fuzzer.
+// Fakes that keep the window layer's promises (catalogue/controls.h), and the
+// code entry wired on them as the main window wires it.
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -104,38 +102,5 @@ struct EntryWindow {
     if (passed != 0 && passed != u'\b' && passed != u'\r') entry.UserInsert({&passed, 1});
   }
 };
-
-// Runs `bytes` as user events on a new window: the first invariant broken, or
-// "". An event is a kind byte mod 7: type a unit; paste (a count byte mod 11)
-// units; step up; step down; pick entry (a byte mod 201); Backspace; select all.
-inline std::string RunEntryEvents(std::span<const std::uint8_t> bytes) {
-  EntryWindow window;
-  std::size_t at = 0;
-  const auto byte = [&]() -> int { return at < bytes.size() ? bytes[at++] : 0; };
-  const auto unit = [&] {
-    const int low = byte();  // a unit is two bytes, low first
-    return static_cast<char16_t>(low | byte() << 8);
-  };
-  while (at < bytes.size()) {
-    const int kind = byte() % 7;
-    std::u16string pasted;
-    for (int count = kind == 1 ? byte() % 11 : 0; count > 0; --count) pasted += unit();
-    if (kind == 0) window.Type(unit());
-    if (kind == 1) window.entry.UserInsert(pasted);
-    if (kind == 2) CodeEntryRules::StepUp(window.entry);
-    if (kind == 3) CodeEntryRules::StepDown(window.entry);
-    if (kind == 4) window.list.UserSelect(static_cast<std::size_t>(byte() % 201));
-    if (kind == 5) window.Type(u'\b');
-    if (kind == 6) window.entry.UserSelectAll();
-    const auto [changes, selected] = std::pair(window.entry.changes, window.list.selected);
-    CodeEntryRules::Normalise(window.entry, window.list);
-    if (window.max_depth > 2) return "passes nested deeper than two";
-    if (!selected) return "nothing is selected in the list";
-    if (window.entry.changes != changes || window.list.selected != selected) {
-      return "a further pass changed the text or the selection";
-    }
-  }
-  return "";
-}
 
 }  // namespace dialnote::testing

@@ -7,98 +7,85 @@
 
 #include <string>
 
-#include "tests/row_name.h"
-
 namespace dialnote::testing {
 namespace {
-
-using testing::PrintTo;
 
 using unicode::DecodeLastUtf8;
 using unicode::DecodeUtf8;
 
-struct Sequence {  // bytes, and what decoding the first or the last finds
-  const char* name;
-  std::string bytes;
-  std::size_t length;  // 0: not well-formed
-  char32_t code_point;
-};
-
-class Utf8Sequences : public ::testing::TestWithParam<Sequence> {};
-
-TEST_P(Utf8Sequences, DecodeToTheirCodePointOrAreRefused) {
-  char32_t first = 0, last = 0;
-  EXPECT_EQ(DecodeUtf8(GetParam().bytes, first), GetParam().length);
-  EXPECT_EQ(DecodeLastUtf8(GetParam().bytes, last), GetParam().length);
-  if (GetParam().length != 0) {
-    EXPECT_EQ(first, GetParam().code_point);
-    EXPECT_EQ(last, GetParam().code_point);
+TEST(Utf8Sequences, DecodeToTheirCodePointOrAreRefused) {
+  struct Sequence {
+    const char* name;
+    std::string bytes;
+    std::size_t length;  // 0: not well-formed
+    char32_t code_point;
+  };
+  const Sequence kSequences[] = {
+      {"ASCII", "A", 1, U'A'},
+      {"null", std::string(1, '\0'), 1, 0},
+      {"the lowest of two bytes", "\xC2\x80", 2, 0x80},
+      {"a Persian six", "\xDB\xB6", 2, 0x06F6},
+      {"a right-to-left mark", "\xE2\x80\x8F", 3, 0x200F},
+      {"a byte-order mark", "\xEF\xBB\xBF", 3, 0xFEFF},
+      {"four bytes", "\xF0\x9F\x98\x80", 4, 0x1F600},
+      {"the highest code point", "\xF4\x8F\xBF\xBF", 4, 0x10FFFF},
+      {"nothing", "", 0, 0},
+      {"a lone continuation", "\x80", 0, 0},
+      {"an overlong slash", "\xC0\xAF", 0, 0},
+      {"an overlong of three bytes", "\xE0\x80\xAF", 0, 0},
+      {"a surrogate", "\xED\xA0\x80", 0, 0},
+      {"past the highest code point", "\xF4\x90\x80\x80", 0, 0},
+      {"a lead F8", "\xF8\x88\x80\x80\x80", 0, 0},
+      {"cut short", "\xE2\x80", 0, 0},
+      {"a lead alone", "\xDB", 0, 0},
+  };
+  for (const Sequence& row : kSequences) {
+    SCOPED_TRACE(row.name);
+    char32_t first = 0, last = 0;
+    EXPECT_EQ(DecodeUtf8(row.bytes, first), row.length);
+    EXPECT_EQ(DecodeLastUtf8(row.bytes, last), row.length);
+    if (row.length != 0) {
+      EXPECT_EQ(first, row.code_point);
+      EXPECT_EQ(last, row.code_point);
+    }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, Utf8Sequences,
-    ::testing::Values(Sequence{"Ascii", "A", 1, U'A'}, Sequence{"Null", std::string(1, '\0'), 1, 0},
-                      Sequence{"TwoBytesLowest", "\xC2\x80", 2, 0x80},
-                      Sequence{"PersianSix", "\xDB\xB6", 2, 0x06F6},
-                      Sequence{"RightToLeftMark", "\xE2\x80\x8F", 3, 0x200F},
-                      Sequence{"ByteOrderMark", "\xEF\xBB\xBF", 3, 0xFEFF},
-                      Sequence{"FourBytes", "\xF0\x9F\x98\x80", 4, 0x1F600},
-                      Sequence{"Highest", "\xF4\x8F\xBF\xBF", 4, 0x10FFFF},
-                      Sequence{"Empty", "", 0, 0}, Sequence{"LoneContinuation", "\x80", 0, 0},
-                      Sequence{"OverlongSlash", "\xC0\xAF", 0, 0},
-                      Sequence{"OverlongThreeBytes", "\xE0\x80\xAF", 0, 0},
-                      Sequence{"Surrogate", "\xED\xA0\x80", 0, 0},
-                      Sequence{"PastTheLast", "\xF4\x90\x80\x80", 0, 0},
-                      Sequence{"LeadF8", "\xF8\x88\x80\x80\x80", 0, 0},
-                      Sequence{"CutShort", "\xE2\x80", 0, 0}, Sequence{"LeadAlone", "\xDB", 0, 0}),
-    RowName<Sequence>);
-
-TEST(Utf8Decoding, ReadsTheLastOfSeveralAndRefusesATailOfStrayContinuations) {
+TEST(Utf8Sequences, TheLastOfSeveralIsReadAndATailOfStrayContinuationsRefused) {
   char32_t c = 0;
-  EXPECT_EQ(DecodeUtf8("\xDB\xB6"
-                       "1",
-                       c),
-            2u);
-  EXPECT_EQ(DecodeLastUtf8("1\xDB\xB6", c), 2u);
+  EXPECT_EQ(DecodeUtf8("\xDB\xB6z", c), 2u);
+  EXPECT_EQ(DecodeLastUtf8("z\xDB\xB6", c), 2u);
   EXPECT_EQ(c, 0x06F6u);
   EXPECT_EQ(DecodeLastUtf8("\xF0\x9F\x98\x80\x80", c), 0u);
   EXPECT_EQ(DecodeLastUtf8("\xDB\xB6\xB6", c), 0u);
 }
 
-struct Conversion {
-  const char* name;
-  std::u16string utf16;
-  std::string utf8;
-};
-
-class Conversions : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(Conversions, GoBothWays) {
-  EXPECT_EQ(unicode::ToUtf8(GetParam().utf16), GetParam().utf8);
-  EXPECT_EQ(unicode::ToUtf16(GetParam().utf8), GetParam().utf16);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Conversions,
-    ::testing::Values(Conversion{"Empty", u"", ""}, Conversion{"Ascii", u"691\t", "691\t"},
-                      Conversion{"Persian", {0x062F, 0x0627, 0x06CC}, "\xD8\xAF\xD8\xA7\xDB\x8C"},
-                      Conversion{"EveryLength",
-                                 {0x7F, 0x80, 0x7FF, 0x800, 0xFFFF},
-                                 "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
-                      Conversion{"SurrogatePair", {0xD83D, 0xDE00}, "\xF0\x9F\x98\x80"},
-                      Conversion{"HighestPair", {0xDBFF, 0xDFFF}, "\xF4\x8F\xBF\xBF"}),
-    RowName<Conversion>);
-
-TEST(Conversions, ReplaceWhatCannotBeConvertedOneForOne) {
+TEST(Conversions, GoBothWaysAndReplaceWhatCannotBeConvertedOneForOne) {
+  struct Conversion {
+    const char* name;
+    std::u16string utf16;
+    std::string utf8;
+  };
+  const Conversion kConversions[] = {
+      {"nothing", u"", ""},
+      {"ASCII", u"691\t", "691\t"},
+      {"Persian", {0x062F, 0x0627, 0x06CC}, "\xD8\xAF\xD8\xA7\xDB\x8C"},
+      {"every length",
+       {0x7F, 0x80, 0x7FF, 0x800, 0xFFFF},
+       "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
+      {"a surrogate pair", {0xD83D, 0xDE00}, "\xF0\x9F\x98\x80"},
+      {"the highest pair", {0xDBFF, 0xDFFF}, "\xF4\x8F\xBF\xBF"},
+  };
+  for (const Conversion& row : kConversions) {
+    EXPECT_EQ(unicode::ToUtf8(row.utf16), row.utf8) << row.name;
+    EXPECT_EQ(unicode::ToUtf16(row.utf8), row.utf16) << row.name;
+  }
   // An unpaired surrogate, each way round and at the end.
-  EXPECT_EQ(unicode::ToUtf8(std::u16string{0xD83D, u'a', 0xDE00, 0xD800}),
-            "\xEF\xBF\xBD"
-            "a\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(unicode::ToUtf8(std::u16string{0xD83D, u'z', 0xDE00, 0xD800}),
+            "\xEF\xBF\xBDz\xEF\xBF\xBD\xEF\xBF\xBD");
   // Each byte that starts no sequence is one replacement.
-  EXPECT_EQ(unicode::ToUtf16("a\xFF\xC0\xAF"
-                             "b\xE2\x80"),
-            (std::u16string{u'a', 0xFFFD, 0xFFFD, 0xFFFD, u'b', 0xFFFD, 0xFFFD}));
+  EXPECT_EQ(unicode::ToUtf16("a\xFF\xC0\xAFz\xE2\x80"),
+            (std::u16string{u'a', 0xFFFD, 0xFFFD, 0xFFFD, u'z', 0xFFFD, 0xFFFD}));
 }
 
 TEST(Digits, OfTheThreeScriptsAreTheirValuesAndTheirNeighboursNone) {
@@ -108,55 +95,32 @@ TEST(Digits, OfTheThreeScriptsAreTheirValuesAndTheirNeighboursNone) {
     EXPECT_EQ(unicode::DigitValue(0x06F0 + offset), d);
     EXPECT_EQ(unicode::DigitValue(0x0660 + offset), d);
   }
-  for (const char32_t c : {U'/', U':', char32_t{0x06EF}, char32_t{0x06FA}, char32_t{0x065F},
-                           char32_t{0x066A}, char32_t{0xFF10}, char32_t{0x0966}}) {
+  for (const char32_t c : {U'/', U':', U'\u06EF', U'\u06FA', U'\u065F', U'\u066A', U'\uFF10'}) {
     EXPECT_EQ(unicode::DigitValue(c), -1) << static_cast<unsigned>(c);
   }
 }
 
-struct Padded {
-  const char* name;
-  std::string text;
-  std::string trimmed;
-};
-
-class Padding : public ::testing::TestWithParam<Padded> {};
-
-TEST_P(Padding, IsTrimmedAtBothEndsOnly) {
-  EXPECT_EQ(unicode::TrimPadding(GetParam().text), GetParam().trimmed);
+TEST(Padding, IsTrimmedAtBothEndsOnly) {
+  struct Padded {
+    const char* name;
+    std::string text, trimmed;
+  };
+  const Padded kTexts[] = {
+      {"nothing", "", ""},
+      {"blanks", " \t691\t ", "691"},
+      {"no-break spaces", "\u00A0691\u202F", "691"},
+      {"marks before", "\u200B\u200C\u200D\u200E\u200F\u061C\u202A\u202B\u202C\u202D\u202Ea", "a"},
+      {"isolates and a byte-order mark after", "a\u2066\u2067\u2068\u2069\uFEFF", "a"},
+      {"inside stays", "\u200F6\u200F91\u200F", "6\u200F91"},
+      {"only padding", "\u200F \u00A0", ""},
+      {"neighbours stay", "\u200Aa\u2010\u2065\u206A\u2029", "\u200Aa\u2010\u2065\u206A\u2029"},
+      {"a newline stays", "\n691\n", "\n691\n"},
+      {"stray bytes stay", "\xA0z\xE2\x80", "\xA0z\xE2\x80"},
+  };
+  for (const Padded& row : kTexts) {
+    EXPECT_EQ(unicode::TrimPadding(row.text), row.trimmed) << row.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Padding,
-    ::testing::Values(Padded{"Nothing", "", ""}, Padded{"Blanks", " \t691\t ", "691"},
-                      Padded{"NoBreakSpaces",
-                             "\u00A0"
-                             "691\u202F",
-                             "691"},
-                      Padded{"EveryMark",
-                             "\u200B\u200C\u200D\u200E\u200F\u061C\u202A\u202B\u202C\u202D\u202E"
-                             "a"
-                             "\u2066\u2067\u2068\u2069\uFEFF",
-                             "a"},
-                      Padded{"InsideStays",
-                             "\u200F"
-                             "6\u200F"
-                             "91\u200F",
-                             "6\u200F"
-                             "91"},
-                      Padded{"OnlyPadding", "\u200F \u00A0", ""},
-                      Padded{"NeighboursOfTheMarksStay",
-                             "\u200A"
-                             "a\u2010\u2065\u206A\u2029",
-                             "\u200A"
-                             "a\u2010\u2065\u206A\u2029"},
-                      Padded{"NewlineStays", "\n691\n", "\n691\n"},
-                      Padded{"StrayBytesStay",
-                             "\xA0"
-                             "691\xE2\x80",
-                             "\xA0"
-                             "691\xE2\x80"}),
-    RowName<Padded>);
 
 }  // namespace
 }  // namespace dialnote::testing

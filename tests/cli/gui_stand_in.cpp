@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Stands in for Dialnote.exe beside dialnote.com in the Wine test: notes in
-// started.txt, beside itself, that it was started and with what command line.
+// Stands in for Dialnote.exe beside dialnote.com in the Wine test, and for a
+// planted regsvr32.exe: notes in started.txt, beside itself, that it was
+// started and with what command line.
 #include <windows.h>
 
 #include <cstring>
