@@ -6,6 +6,8 @@
 # own tool registers the component files that lie beside the program (test
 # components whose DllRegisterServer leaves a note), so the test cannot pass
 # because nothing was started at all.
+# The planted tool is a stand-in that notes in started.txt, beside itself,
+# that it ran and with what command line.
 #   planted_tool.sh DIALNOTE_EXE PLANTED_REGSVR32_EXE MARKER_COMPONENT_DLL
 set -euo pipefail
 exe=$(realpath "$1")
@@ -40,6 +42,12 @@ run_from() {
   app_pid=""
 }
 
+echo "-- the planted tool notes a start of its own"
+mkdir -p "$work/check"
+cp "$planted" "$work/check/regsvr32.exe"
+wine "$work/check/regsvr32.exe" /s check >/dev/null 2>&1 || true
+[ -e "$work/check/started.txt" ] || fail "the planted tool noted nothing when it ran"
+
 echo "-- planted beside the program"
 beside="$work/beside"
 mkdir -p "$beside" "$work/elsewhere"
@@ -47,8 +55,8 @@ cp "$exe" "$beside/Dialnote.exe"
 cp "$planted" "$beside/regsvr32.exe"
 for file in "${components[@]}"; do cp "$component" "$beside/$file"; done
 run_from "$beside" "$work/elsewhere"
-[ ! -e "$beside/planted-regsvr32-ran.txt" ] ||
-  fail "the regsvr32 beside the program ran: $(cat "$beside/planted-regsvr32-ran.txt")"
+[ ! -e "$beside/started.txt" ] ||
+  fail "the regsvr32 beside the program ran: $(cat "$beside/started.txt")"
 echo "   the system's tool registered each component twice; the planted one never ran"
 
 echo "-- planted in the current folder"
@@ -59,7 +67,7 @@ cp "$exe" "$program/Dialnote.exe"
 cp "$planted" "$current/regsvr32.exe"
 for file in "${components[@]}"; do cp "$component" "$program/$file"; done
 run_from "$program" "$current"
-[ ! -e "$current/planted-regsvr32-ran.txt" ] ||
-  fail "the regsvr32 in the current folder ran: $(cat "$current/planted-regsvr32-ran.txt")"
+[ ! -e "$current/started.txt" ] ||
+  fail "the regsvr32 in the current folder ran: $(cat "$current/started.txt")"
 echo "   the system's tool registered each component twice; the planted one never ran"
 echo "-- passed"

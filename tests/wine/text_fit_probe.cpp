@@ -31,63 +31,50 @@ void Report(bool fits, const QString& what) {
   if (!fits) ++problems;
 }
 
+// `control`'s `what`, drawn `text` pixels large, in its `space`.
+void Measure(const QWidget& control, const QString& what, QSize text, QSize space) {
+  Report(space.expandedTo(text) == space,
+         QStringLiteral("%1.%2: %3 %4x%5 in %6x%7")
+             .arg(control.window()->objectName(), control.objectName(), what)
+             .arg(text.width())
+             .arg(text.height())
+             .arg(space.width())
+             .arg(space.height()));
+}
+
 // Every text-bearing control of `window`, measured with its own font.
 void CheckWindow(QWidget& window) {
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     if (!label->isVisible() || label->text().isEmpty()) continue;
     const QFontMetrics metrics(label->font());
-    const QRect space = label->contentsRect();
-    const int width = metrics.horizontalAdvance(label->text());
-    Report(width <= space.width() && metrics.height() <= space.height(),
-           QStringLiteral("%1.%2: text %3x%4 in %5x%6")
-               .arg(window.objectName(), label->objectName())
-               .arg(width)
-               .arg(metrics.height())
-               .arg(space.width())
-               .arg(space.height()));
+    Measure(*label, QStringLiteral("text"),
+            {metrics.horizontalAdvance(label->text()), metrics.height()},
+            label->contentsRect().size());
   }
   for (const dialnote::XPButton* button : window.findChildren<dialnote::XPButton*>()) {
     const QFontMetrics metrics(button->settings().font);
-    const int width = metrics.horizontalAdvance(button->settings().tx);
     // The caption needs its edge of 2 pixels on either side.
-    Report(width + 4 <= button->width() && metrics.height() + 4 <= button->height(),
-           QStringLiteral("%1.%2: caption %3x%4 in %5x%6")
-               .arg(window.objectName(), button->objectName())
-               .arg(width)
-               .arg(metrics.height())
-               .arg(button->width())
-               .arg(button->height()));
+    Measure(*button, QStringLiteral("caption"),
+            QSize(metrics.horizontalAdvance(button->settings().tx), metrics.height()) + QSize(4, 4),
+            button->size());
   }
   for (QLineEdit* entry : window.findChildren<QLineEdit*>()) {
     QStyleOptionFrame option;
     option.initFrom(entry);
     option.rect = entry->rect();
     option.lineWidth = entry->hasFrame() ? 1 : 0;
-    const QRect space = entry->style()->subElementRect(QStyle::SE_LineEditContents, &option, entry);
     const QFontMetrics metrics(entry->font());
-    const int width = metrics.horizontalAdvance(QStringLiteral("888"));
-    Report(width <= space.width() && metrics.height() <= space.height(),
-           QStringLiteral("%1.%2: \"888\" %3x%4 in %5x%6")
-               .arg(window.objectName(), entry->objectName())
-               .arg(width)
-               .arg(metrics.height())
-               .arg(space.width())
-               .arg(space.height()));
+    Measure(*entry, QStringLiteral("\"888\""),
+            {metrics.horizontalAdvance(QStringLiteral("888")), metrics.height()},
+            entry->style()->subElementRect(QStyle::SE_LineEditContents, &option, entry).size());
   }
   for (QListWidget* list : window.findChildren<QListWidget*>()) {
+    const QFontMetrics metrics(list->font());
     for (int row = 0; row < list->count(); ++row) {
       const QListWidgetItem* item = list->item(row);
-      const QFontMetrics metrics(list->font());
-      const int width = metrics.horizontalAdvance(item->text());
-      const QRect space = list->visualItemRect(item);
-      if (width > space.width() || metrics.height() > space.height()) {
-        Report(false, QStringLiteral("%1.%2: entry %3 %4x%5 in %6x%7")
-                          .arg(window.objectName(), list->objectName(), item->text())
-                          .arg(width)
-                          .arg(metrics.height())
-                          .arg(space.width())
-                          .arg(space.height()));
-      }
+      const QSize text(metrics.horizontalAdvance(item->text()), metrics.height());
+      const QSize space = list->visualItemRect(item).size();
+      if (space.expandedTo(text) != space) Measure(*list, "entry " + item->text(), text, space);
     }
     Report(true, QStringLiteral("%1.%2: its %3 entries")
                      .arg(window.objectName(), list->objectName())
