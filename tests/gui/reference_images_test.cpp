@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Both windows as the screen shows them, pixel for pixel, against the
-// pictures under tests/gui/references: the splash window loaded and
-// blinking, the main window at start-up with a button under the mouse and
-// explaining 784, and the artwork that no window shows (the program icon
-// file and the hand pointer). CTest runs this program at device pixel
-// ratios 1 and 2. Whatever lies outside a window's shape is painted magenta
-// before the comparison, so a wrong shape shows as well.
-//
-// The text is drawn under the font configuration tests/gui/fonts.conf
-// alone, which CTest sets (FONTCONFIG_FILE). references/VERSIONS records the
-// libraries that drew the pictures; a mismatch names those that differ here.
-//
-// DIALNOTE_UPDATE_REFERENCES=1 writes the pictures (and VERSIONS) instead of
-// comparing, and fails, so that such a run can never pass for a comparison.
+// pictures under tests/gui/references, at device pixel ratios 1 and 2 (CTest
+// runs it twice). What lies outside a window's shape is painted magenta first,
+// so a wrong shape shows too. The text is drawn under tests/gui/fonts.conf
+// alone (CTest sets FONTCONFIG_FILE); references/VERSIONS records the
+// libraries that drew the pictures, and a mismatch names those that differ.
+// DIALNOTE_UPDATE_REFERENCES=1 writes the pictures (and VERSIONS) instead, and
+// fails, so that such a run never passes for a comparison.
 #include <dlfcn.h>
 
 #include <QBackingStore>
@@ -32,29 +26,14 @@
 #include "tests/recording_runtime.h"
 
 // The machine's network as the main window reads it, the same on every
-// machine whatever its routes: the loopback, an interface that is down, one
-// that is up but not running, one with no IPv4 address, a bridge listed
-// before the one that carries the default route, which the IP line names.
+// machine whatever its adapters: one, whose address the IP line shows.
 namespace {
-QList<dialnote::NetworkAdapter> ReferenceNetwork() {
-  const auto adapter = [](const char* name, bool up, bool running, const char* ipv4) {
-    dialnote::NetworkAdapter entry;
-    entry.name = QString::fromLatin1(name);
-    entry.up = up;
-    entry.running = running;
-    if (ipv4 != nullptr) entry.ipv4.append({QString::fromLatin1(ipv4), true});
-    return entry;
-  };
-  QList<dialnote::NetworkAdapter> adapters = {
-      adapter("lo", true, true, "127.0.0.1"),        adapter("eth0", false, false, "198.51.100.1"),
-      adapter("eth1", true, false, "198.51.100.2"),  adapter("eth2", true, true, nullptr),
-      adapter("virbr0", true, true, "198.51.100.3"), adapter("eth3", true, true, "192.0.2.2")};
-  adapters[0].loopback = true;
-  adapters[5].default_route = true;
-  return adapters;
-}
-[[maybe_unused]] const dialnote::NetworkReader kMachineNetwork =
-    dialnote::SetNetworkReader(&ReferenceNetwork);
+[[maybe_unused]] const dialnote::NetworkReader kMachineNetwork = dialnote::SetNetworkReader([] {
+  dialnote::NetworkAdapter adapter;
+  adapter.up = adapter.running = true;
+  adapter.ipv4.append({QStringLiteral("192.0.2.2"), true});
+  return QList<dialnote::NetworkAdapter>{adapter};
+});
 }  // namespace
 
 namespace dialnote {
@@ -107,7 +86,7 @@ QStringList DrawingLibraries() {
           QStringLiteral("font %1 %2").arg(QFontInfo(design).family(), font)};
 }
 
-// Each library whose version here is not the one references/VERSIONS
+// The libraries that differ here from references/VERSIONS, and what it
 // records, as a sentence; empty when all agree.
 QString VersionDifferences(const QStringList& here) {
   QFile file(kVersionsFile);
@@ -115,37 +94,26 @@ QString VersionDifferences(const QStringList& here) {
     return QStringLiteral("no record of the versions that drew the references (%1)")
         .arg(kVersionsFile);
   }
-  QMap<QString, QString> recorded;
-  for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-    if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
-    recorded.insert(line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1));
-  }
-  QStringList differences;
+  QStringList recorded = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+  recorded.removeIf([](const QString& line) { return line.startsWith('#'); });
+  QStringList differing;
   for (const QString& line : here) {
-    const QString name = line.section(QLatin1Char(' '), 0, 0);
-    const QString version = line.section(QLatin1Char(' '), 1);
-    if (recorded.value(name) != version) {
-      differences << QStringLiteral("%1 %2 drew the references, this machine has %3")
-                         .arg(name, recorded.value(name, QStringLiteral("(none)")), version);
-    }
+    if (!recorded.contains(line)) differing << line;
   }
-  return differences.join(QStringLiteral("; "));
+  if (differing.isEmpty()) return {};
+  return QStringLiteral("this machine draws with %1; the references were drawn with %2")
+      .arg(differing.join(QStringLiteral(", ")), recorded.join(QStringLiteral(", ")));
 }
 
 // What the screen shows of `window`, with magenta outside the window's shape.
 QImage OnScreen(QWidget& window) {
   QCoreApplication::processEvents();  // pending repaints reach the screen
   const auto* store = static_cast<const QImage*>(window.backingStore()->paintDevice());
-  const int ratio = qRound(window.devicePixelRatioF());
-  QImage image = store->copy(QRect(QPoint(), window.size() * ratio));
-  image = image.convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (!window.mask().contains(QPoint(x / ratio, y / ratio))) {
-        image.setPixel(x, y, kOutsideTheShape);
-      }
-    }
-  }
+  QImage image = store->copy(QRect(QPoint(), window.size() * store->devicePixelRatio()))
+                     .convertToFormat(QImage::Format_RGB32);
+  QPainter painter(&image);  // in the window's coordinates, at any pixel ratio
+  painter.setClipRegion(QRegion(window.rect()) - window.mask());
+  painter.fillRect(window.rect(), QColor::fromRgb(kOutsideTheShape));
   return image;
 }
 
