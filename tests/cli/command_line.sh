@@ -114,6 +114,8 @@ quoting "marks around a word" 'dialnote: no entry for "\u200fx\u2066"' "${rlm}x"
 quoting "format characters" 'dialnote: no entry for "6\u00ad9\u20601\U000e0041\u0600"' \
   $'6\u00ad9\u20601\U000e0041\u0600'
 quoting "a line separator" 'dialnote: no entry for "691\u2028"' $'691\u2028'
+quoting "visible neighbours of escaped characters as they are" \
+  $'dialnote: no entry for "\\ufffb\ufffc\u200a\\u200b\u061b"' $'\ufffb\ufffc\u200a\u200b\u061b'
 quoting "an escape sequence in an option" 'dialnote: unknown option "--\x1b[31mred"' \
   $'--\e[31mred'
 quoting "a 130 kB option" "dialnote: unknown option \"--$(printf 'x%.0s' {1..38})…\"" \

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "catalogue/error_catalogue.h"
+#include "components/xp_button.h"
 #include "platform/identity.h"
 #include "platform/qt_text.h"
 #include "tests/recording_runtime.h"
@@ -251,6 +252,11 @@ class Form1Test : public QObject {
     QCOMPARE(names.size(), 11);
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 11);
     QVERIFY(!names.contains(QString()));
+    // A button is announced by the caption it shows.
+    for (XPButton* button : form_->findChildren<XPButton*>()) {
+      QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+               button->settings().tx);
+    }
   }
 
  private:

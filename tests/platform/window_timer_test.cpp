@@ -42,6 +42,7 @@ class WindowTimerTest : public QObject {
   // Started, stopped, started again, and its interval changed while it runs.
   void aTimerTicksAtItsIntervalOnlyWhileStarted() {
     WindowTimer timer;
+    QCOMPARE(timer.interval(), 0);  // nothing asked for yet, as with QTimer
     timer.setInterval(400);
     QCOMPARE(TicksWithin(timer, 100).size(), 0);
     timer.start();
