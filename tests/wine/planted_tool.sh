@@ -48,26 +48,20 @@ cp "$planted" "$work/check/regsvr32.exe"
 wine "$work/check/regsvr32.exe" /s check >/dev/null 2>&1 || true
 [ -e "$work/check/started.txt" ] || fail "the planted tool noted nothing when it ran"
 
-echo "-- planted beside the program"
-beside="$work/beside"
-mkdir -p "$beside" "$work/elsewhere"
-cp "$exe" "$beside/Dialnote.exe"
-cp "$planted" "$beside/regsvr32.exe"
-for file in "${components[@]}"; do cp "$component" "$beside/$file"; done
-run_from "$beside" "$work/elsewhere"
-[ ! -e "$beside/started.txt" ] ||
-  fail "the regsvr32 beside the program ran: $(cat "$beside/started.txt")"
-echo "   the system's tool registered each component twice; the planted one never ran"
-
-echo "-- planted in the current folder"
-program="$work/program"
-current="$work/current"
-mkdir -p "$program" "$current"
-cp "$exe" "$program/Dialnote.exe"
-cp "$planted" "$current/regsvr32.exe"
-for file in "${components[@]}"; do cp "$component" "$program/$file"; done
-run_from "$program" "$current"
-[ ! -e "$current/started.txt" ] ||
-  fail "the regsvr32 in the current folder ran: $(cat "$current/started.txt")"
-echo "   the system's tool registered each component twice; the planted one never ran"
+# Dialnote.exe and the components in `program`, started from `current`, with
+# the planted tool in `planted_in` (one of the two): the tool never runs.
+planted_run() {
+  local where=$1 program=$2 current=$3 planted_in=$4 file
+  echo "-- planted $where"
+  mkdir -p "$program" "$current"
+  cp "$exe" "$program/Dialnote.exe"
+  cp "$planted" "$planted_in/regsvr32.exe"
+  for file in "${components[@]}"; do cp "$component" "$program/$file"; done
+  run_from "$program" "$current"
+  [ ! -e "$planted_in/started.txt" ] ||
+    fail "the regsvr32 $where ran: $(cat "$planted_in/started.txt")"
+  echo "   the system's tool registered each component twice; the planted one never ran"
+}
+planted_run "beside the program" "$work/beside" "$work/elsewhere" "$work/beside"
+planted_run "in the current folder" "$work/program" "$work/current" "$work/current"
 echo "-- passed"
