@@ -11,9 +11,8 @@ constexpr char32_t kKeheh = 0x06A9;  // Persian kaf
 constexpr char32_t kTatweel = 0x0640;
 
 bool IsDropped(char32_t c) {
-  return c == kTatweel || (c >= 0x064B && c <= 0x065F) || c == 0x0670 ||
-         unicode::IsInvisibleMark(c) || c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' ||
-         c == U'\v' || c == U'\f' || c == 0x00A0 || c == 0x202F || (c >= 0x2000 && c <= 0x200A) ||
+  return c == kTatweel || (c >= 0x064B && c <= 0x065F) || c == 0x0670 || unicode::IsPadding(c) ||
+         c == U'\n' || c == U'\r' || c == U'\v' || c == U'\f' || (c >= 0x2000 && c <= 0x200A) ||
          c == 0x3000;
 }
 
