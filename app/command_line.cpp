@@ -4,6 +4,7 @@
 #include <getopt.h>
 
 #include <cstdio>
+#include <optional>
 #include <span>
 
 #include "catalogue/catalogue_search.h"
@@ -168,12 +169,15 @@ bool Command::Answer(std::string_view argument) {
 }
 
 int Command::LookUp() {
-  console::Input input;
+  // Standard input is opened at the first "-" only, and once: a second "-"
+  // finds it at its end.
+  std::optional<console::Input> input;
   for (const std::string_view operand : operands_) {
     if (operand != "-") {
       if (!Answer(operand)) return WriteFailed();
       continue;
     }
+    if (!input) input.emplace();
     // The words of standard input, answered as they come, so that a long
     // input needs no more memory than a word.
     std::string text;
@@ -188,8 +192,8 @@ int Command::LookUp() {
       // typing codes at a terminal sees each line's answers at once.
       if (!output_.Flush()) return WriteFailed();
       text.clear();
-      more = input.Read(text);
-      if (!more) text += ' ';  // ends the last word
+      more = input->Read(text);
+      if (!more && !input->Failed()) text += ' ';  // ends the last word, unless cut short
       for (const char c : text) {
         if (!is_space(c)) {
           if (word.size() < kLongestWord) {
@@ -206,9 +210,9 @@ int Command::LookUp() {
         word_cut = false;
       }
     }
-    if (input.Failed()) {
+    if (input->Failed()) {
       output_.Flush();
-      console::WriteError("dialnote: read error: " + input.FailureText() + "\n");
+      console::WriteError("dialnote: read error: " + input->FailureText() + "\n");
       return kStatusFailure;
     }
   }
@@ -285,7 +289,9 @@ int Command::Run(const std::vector<std::string>& arguments) {
         // inside a group of short options, the one it is still in.
         const int index = optind > element ? optind - 1 : element;
         const std::string_view given = options[static_cast<std::size_t>(index)];
-        if (optopt >= kList) {
+        // A long option given a value: glibc names it in optopt, by its
+        // letter for --help and --version.
+        if (given.starts_with("--") && optopt != 0) {
           return UsageError("the option \"" + QuoteArgument(given.substr(0, given.find('='))) +
                             "\" takes no value");
         }
@@ -345,7 +351,8 @@ std::string QuoteArgument(std::string_view argument) {
       shown += c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
     } else if (NeedsEscape(c)) {
       // \x is kept for bytes, so that U+00A0 and a stray byte 0xA0 differ.
-      const bool ascii = c<0x80, wide = c> 0xFFFF;
+      const bool ascii = c < 0x80;
+      const bool wide = c > 0xFFFF;
       AppendHex(shown,
                 ascii  ? "\\x"
                 : wide ? "\\U"

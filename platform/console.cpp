@@ -68,7 +68,7 @@ std::string SystemMessage(DWORD error) {
 
 // Writes UTF-16 to a console in pieces the console host takes whole, never
 // splitting a surrogate pair.
-bool WriteConsole(HANDLE handle, const std::u16string& text) {
+bool WriteToConsole(HANDLE handle, const std::u16string& text) {
   constexpr std::size_t kPiece = 8192;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -80,8 +80,11 @@ bool WriteConsole(HANDLE handle, const std::u16string& text) {
     std::wstring piece(text.begin() + static_cast<std::ptrdiff_t>(start),
                        text.begin() + static_cast<std::ptrdiff_t>(start + size));
     DWORD written = 0;
-    if (!WriteConsoleW(handle, piece.data(), static_cast<DWORD>(piece.size()), &written, nullptr) ||
-        written == 0) {
+    if (!WriteConsoleW(handle, piece.data(), static_cast<DWORD>(piece.size()), &written, nullptr)) {
+      return false;
+    }
+    if (written == 0) {
+      SetLastError(ERROR_WRITE_FAULT);
       return false;
     }
     start += written;
@@ -94,6 +97,10 @@ bool WriteBytes(HANDLE handle, std::string_view bytes) {
     DWORD written = 0;
     const auto size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
     if (!WriteFile(handle, bytes.data(), size, &written, nullptr)) return false;
+    if (written == 0) {  // a full non-blocking pipe: give up rather than spin
+      SetLastError(ERROR_WRITE_FAULT);
+      return false;
+    }
     bytes.remove_prefix(written);
   }
   return true;
@@ -130,7 +137,7 @@ bool Output::Send(std::string_view utf8) {
     return false;
   }
   const bool written =
-      is_console_ ? WriteConsole(handle_, unicode::ToUtf16(utf8)) : WriteBytes(handle_, utf8);
+      is_console_ ? WriteToConsole(handle_, unicode::ToUtf16(utf8)) : WriteBytes(handle_, utf8);
   if (!written) error_ = GetLastError();
   return written;
 }
@@ -148,7 +155,7 @@ void WriteError(std::string_view utf8) {
   static HANDLE handle = StandardHandle(STD_ERROR_HANDLE, L"CONOUT$");
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
   if (IsConsole(handle)) {
-    WriteConsole(handle, unicode::ToUtf16(utf8));
+    WriteToConsole(handle, unicode::ToUtf16(utf8));
   } else {
     WriteBytes(handle, utf8);
   }
@@ -223,19 +230,27 @@ void Attach() {
   std::signal(SIGPIPE, SIG_IGN);
 }
 
+namespace {
+
+// Writes all of `bytes`, through interruptions; 0 or the error number.
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return written < 0 ? errno : EIO;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
+}  // namespace
+
 Output::Output() = default;
 
 bool Output::Send(std::string_view utf8) {
-  while (!utf8.empty()) {
-    const ssize_t written = write(STDOUT_FILENO, utf8.data(), utf8.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      error_ = written < 0 ? static_cast<unsigned long>(errno) : EIO;
-      return false;
-    }
-    utf8.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
+  const int error = WriteAll(STDOUT_FILENO, utf8);
+  if (error != 0) error_ = static_cast<unsigned long>(error);
+  return error == 0;
 }
 
 bool Output::ReaderGone() const { return error_ == EPIPE; }
@@ -243,12 +258,7 @@ bool Output::ReaderGone() const { return error_ == EPIPE; }
 std::string Output::FailureText() const { return std::strerror(static_cast<int>(error_)); }
 
 void WriteError(std::string_view utf8) {
-  while (!utf8.empty()) {
-    const ssize_t written = write(STDERR_FILENO, utf8.data(), utf8.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return;  // nowhere left to say anything
-    utf8.remove_prefix(static_cast<std::size_t>(written));
-  }
+  WriteAll(STDERR_FILENO, utf8);  // on failure, nowhere left to say anything
 }
 
 Input::Input() = default;

@@ -121,6 +121,9 @@ quoting "an escape sequence in an option" 'dialnote: unknown option "--\x1b[31mr
 quoting "a 130 kB option" "dialnote: unknown option \"--$(printf 'x%.0s' {1..38})…\"" \
   "--$(head -c 130000 /dev/zero | tr '\0' 'x')"
 quoting "a short option" 'dialnote: unknown option "-x"' -hx
+quoting "a value to a long option" 'dialnote: the option "--list" takes no value' --list=1
+quoting "a value to --help" 'dialnote: the option "--help" takes no value' --help=1
+quoting "a value to --version" 'dialnote: the option "--version" takes no value' --version=x
 
 # Standard input: "-" reads codes separated by white space, in order, among
 # the arguments' codes.
@@ -129,6 +132,7 @@ expect_input "lines of a Windows file" 0 "691 600" 0 $'691\r\n0x80070258\r\n' -
 expect_input "among arguments, in order" 1 "700 691 600 701" 1 $'691\tjunk\n600' 700 - 701
 expect_input "empty input answers nothing" 0 "" 0 "" -
 expect_input "blank input answers nothing" 0 "" 0 $' \n\t\n' -
+expect_input "a second \"-\" finds the input at its end" 0 "691 600" 0 "691" - 600 -
 expect_input "Persian digits and marks on input" 0 "691 691" 0 "$rlm$fa691$rlm $ar691" -
 expect_input "a 200 kB word names nothing" 1 "" 1 "$(head -c 204800 /dev/zero | tr '\0' 7)" -
 grep -q '…"$' "$work/err" || fail "the 200 kB word's complaint is not cut: $(head -c 200 "$work/err")"
