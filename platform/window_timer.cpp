@@ -16,7 +16,8 @@ namespace {
 // The running timers of this thread by their system ids. A thread timer's
 // WM_TIMER carries only its id; Qt's event loop dispatches the message, and
 // DispatchMessage calls the timer procedure with it. A tick already queued
-// when its timer stops finds no entry and is dropped.
+// when its timer stops finds no entry and is dropped (unless the system has
+// meanwhile given the id to another timer, which then ticks once early).
 thread_local QHash<UINT_PTR, WindowTimer*> running_timers;
 
 void CALLBACK TimerProc(HWND /*window*/, UINT /*message*/, UINT_PTR id, DWORD /*time*/) {
@@ -30,10 +31,19 @@ WindowTimer::WindowTimer(QObject* parent) : QObject(parent) {}
 WindowTimer::~WindowTimer() { stop(); }
 
 void WindowTimer::start() {
+  // A thread timer (no window): its id is the system's to choose. Given the
+  // id of this running timer, the system restarts it in place, so no tick
+  // queued under the old setting can reach another timer.
+  const UINT_PTR id = SetTimer(nullptr, id_, static_cast<UINT>(qMax(interval_, 0)), &TimerProc);
+  if (id != 0 && id == id_) return;
+  const DWORD error = GetLastError();
   stop();
-  // A thread timer (no window): its id is the system's to choose.
-  id_ = SetTimer(nullptr, 0, static_cast<UINT>(qMax(interval_, 0)), &TimerProc);
-  if (id_ != 0) running_timers.insert(id_, this);
+  if (id == 0) {
+    qWarning("WindowTimer: SetTimer failed, error %lu", error);
+    return;
+  }
+  id_ = id;
+  running_timers.insert(id_, this);
 }
 
 void WindowTimer::stop() {
