@@ -53,8 +53,13 @@ echo "-- inside the windows"
 echo "-- the installed program"
 "${bare[@]}" "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
-main_window() { visible_windows | while read -r w; do size_of "$w"; done | grep -q '^348x429$'; }
-poll 20 main_window || fail "the main window did not appear"
+# The main window alone: the splash leaves just after it appears.
+main_window_alone() {
+  local windows
+  windows=$(visible_windows)
+  [ "$(echo "$windows" | wc -w)" -eq 1 ] && [ "$(size_of "$windows")" = "348x429" ]
+}
+poll 20 main_window_alone || fail "the main window did not replace the splash"
 main=$(visible_windows)
 read -r left top <<<"$(place_of "$main")"
 xdotool mousemove $((left + 164)) $((top + 404)) click 1  # the web-site button
