@@ -5,6 +5,7 @@
 // waited for. How the window looks is the business of tests/gui.
 #include "splash/form2.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 #include "app/application_shell.h"
@@ -50,6 +51,9 @@ class Form2Test : public QObject {
              Qt::Tool | Qt::FramelessWindowHint);  // borderless, without a taskbar button
     QCOMPARE(shell_->MainForm(), nullptr);
     QVERIFY(runtime_.command_lines.isEmpty());
+    // Untitled, as the design has it, yet a screen reader names the program.
+    QCOMPARE(QAccessible::queryAccessibleInterface(form_.data())->text(QAccessible::Name),
+             QStringLiteral("دايالنوت"));
   }
 
   // The name blinks green and red at each tick of its timer; the version
