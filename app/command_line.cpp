@@ -29,8 +29,8 @@ constexpr std::string_view kUsageText =
     "       dialnote --search WORD...\n";
 
 constexpr std::string_view kHelpText =
-    "Explains the Windows dial-up and VPN error codes 600 to 800 in Persian.\n"
-    "Without arguments the windows open.\n"
+    "Explains the Windows dial-up and VPN error codes 600 to 878 in Persian.\n"
+    "Without arguments the windows open; they explain the codes 600 to 800.\n"
     "\n"
     "A code may be given in decimal (691, also in Persian or Arabic-Indic digits),\n"
     "as its HRESULT in hexadecimal (0x800702B3) or signed decimal (-2147024205),\n"
@@ -165,7 +165,7 @@ bool Command::Answer(std::string_view argument) {
   const std::optional<int> code = ReadCode(argument);
   if (!code) return Complain(argument);
   const auto index = static_cast<std::size_t>(*code - ErrorCatalogue::kFirstCode);
-  return WriteEntry(ErrorCatalogue::Entries()[index], false);
+  return WriteEntry(ErrorCatalogue::CommandEntries()[index], false);
 }
 
 int Command::LookUp() {
@@ -321,7 +321,7 @@ int Command::Run(const std::vector<std::string>& arguments) {
     case Mode::kList: {
       if (!operands_.empty()) return UsageError("--list takes no codes");
       std::vector<const CatalogueEntry*> all;
-      for (const CatalogueEntry& entry : ErrorCatalogue::Entries()) all.push_back(&entry);
+      for (const CatalogueEntry& entry : ErrorCatalogue::CommandEntries()) all.push_back(&entry);
       return List(all);
     }
     case Mode::kSearch:

@@ -48,7 +48,7 @@ std::string FoldForSearch(std::string_view utf8) {
 std::vector<const CatalogueEntry*> FindEntries(std::span<const std::string> folded_words) {
   std::vector<const CatalogueEntry*> found;
   std::string explanation;
-  for (const CatalogueEntry& entry : ErrorCatalogue::Entries()) {
+  for (const CatalogueEntry& entry : ErrorCatalogue::CommandEntries()) {
     explanation.clear();
     unicode::AppendUtf8(explanation, entry.explanation);
     const std::string folded_explanation = FoldForSearch(explanation);

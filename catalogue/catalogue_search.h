@@ -26,9 +26,9 @@ namespace dialnote {
 // `utf8` folded for comparison, in UTF-8; bytes that are not UTF-8 stay.
 std::string FoldForSearch(std::string_view utf8);
 
-// The entries, in code order, in whose folded explanation or folded symbol
-// each of the folded `words` stands. Every word must fold to something
-// (the caller refuses a word that folds to nothing).
+// The entries of the command's span (600 to 878), in code order, in whose folded explanation or
+// folded symbol each of the folded `words` stands. Every word must fold to something (the caller
+// refuses a word that folds to nothing).
 std::vector<const CatalogueEntry*> FindEntries(std::span<const std::string> folded_words);
 
 }  // namespace dialnote

@@ -93,7 +93,7 @@ void CodeEntryRules::PickFromList(TextBox& entry, const ListBox& list) {
 }
 
 void CodeEntryRules::FillList(ListBox& list) {
-  for (int code = ErrorCatalogue::kFirstCode; code <= ErrorCatalogue::kLastCode; ++code) {
+  for (int code = ErrorCatalogue::kFirstCode; code <= ErrorCatalogue::kWindowsLastCode; ++code) {
     const char16_t digits[] = {static_cast<char16_t>(u'0' + code / 100),
                                static_cast<char16_t>(u'0' + code / 10 % 10),
                                static_cast<char16_t>(u'0' + code % 10)};

@@ -32,7 +32,7 @@ constexpr int HexValue(char c) {
 
 std::optional<int> InRange(std::uint64_t value) {
   constexpr std::uint64_t kFirst = ErrorCatalogue::kFirstCode;
-  constexpr std::uint64_t kLast = ErrorCatalogue::kLastCode;
+  constexpr std::uint64_t kLast = ErrorCatalogue::kCommandLastCode;
   if (value < kFirst || value > kLast) return std::nullopt;
   return static_cast<int>(value);
 }

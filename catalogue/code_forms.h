@@ -13,7 +13,8 @@
 
 namespace dialnote {
 
-// The code in 600..800 that `argument` (UTF-8 bytes) names, or nothing.
+// The code of the command's span, 600..878, that `argument` (UTF-8 bytes)
+// names, or nothing.
 //
 // Padding around the text is ignored (ASCII spaces and tabs, no-break spaces
 // and the invisible marks of right-to-left text, see unicode::IsPadding);
@@ -28,7 +29,7 @@ namespace dialnote {
 // - Signed HRESULT: "-" and the digits as .NET prints them, without leading
 //   zeros. A leading "+" is no form anyone prints, and is refused.
 // - Symbol: as ErrorCatalogue::CodeOfSymbol, any case of ASCII letters.
-// Any other text, or a value outside 600..800, names nothing; so does any text
+// Any other text, or a value outside 600..878, names nothing; so does any text
 // with bytes that are not UTF-8. Allocation-free, no exceptions, any length of
 // input.
 std::optional<int> ReadCode(std::string_view argument);

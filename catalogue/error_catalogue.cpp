@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The 201 explanations, one per code from 600 to 800, in code order.
+// The explanations, one per code from 600 to 878, in code order: the
+// windows' 201 (600 to 800) first, then the command's later RAS codes.
 //
 // House style of the texts: Arabic yeh (U+064A) and kaf (U+0643), single
 // plain spaces (also between a verbal prefix and its verb, "مي شود"), Latin
@@ -15,7 +16,7 @@
 namespace dialnote {
 namespace {
 
-constexpr std::array<CatalogueEntry, ErrorCatalogue::kCount> kEntries{{
+constexpr std::array<CatalogueEntry, ErrorCatalogue::kCommandCount> kEntries{{
     {u"600",
      u"اگر سيستم در حال شماره گيري باشد و دوباره شماره گيري نماييد اين خطا نمايش داده مي شود .",
      "PENDING"},
@@ -380,7 +381,340 @@ constexpr std::array<CatalogueEntry, ErrorCatalogue::kCount> kEntries{{
      u"قادر به ايجاد اتصال VPN نمي باشد . سرويس دهنده VPN در دسترس نمي باشد و يا ممكن است "
      u"پارامترهاي امنيتي براي اتصال به درستي پيكربندي نشده باشند .",
      "ERROR_AUTOMATIC_VPN_FAILED"},
+    // The command's span goes on: the RAS codes that Windows defines after 800.
+    {u"801",
+     u"اين اتصال براي بررسي هويت سرور راه دور تنظيم شده است ، اما certificate ارسال شده از سرور "
+     u"تأييد نشد . از مدير شبكه بخواهيد certificate سرور را بررسي كند .",
+     "ERROR_VALIDATING_SERVER_CERT"},
+    {u"802",
+     u"smartcard شناخته نشد . شايد درست در كارت خوان قرار نگرفته باشد يا در آن لق باشد . كارت را "
+     u"بيرون آوريد ، دوباره درست در كارت خوان بگذاريد و دوباره تلاش كنيد .",
+     "ERROR_READING_SCARD"},
+    {u"803",
+     u"تنظيمات PEAP كه در cookie نشست ذخيره شده است با تنظيمات نشست فعلي يكسان نيست . اتصال را قطع "
+     u"كنيد و دوباره وصل شويد .",
+     "ERROR_INVALID_PEAP_COOKIE_CONFIG"},
+    {u"804",
+     u"هويت كاربري PEAP كه در cookie نشست ذخيره شده است با هويتي كه اكنون به كار مي رود يكسان نيست "
+     u". اتصال را قطع كنيد و دوباره وصل شويد .",
+     "ERROR_INVALID_PEAP_COOKIE_USER"},
+    {u"805",
+     u"اين اتصال را نمي توان در زمان log on شماره گيري كرد زيرا براي استفاده از نام كاربري و كلمه "
+     u"عبور كاربري تنظيم شده است كه از قبل وارد ويندوز شده است . اتصال را پس از ورود به ويندوز "
+     u"برقرار كنيد .",
+     "ERROR_INVALID_MSCHAPV2_CONFIG"},
+    {u"806",
+     u"ارتباط با سرور VPN آغاز شد اما اتصال VPN كامل نشد . معمولا يك firewall يا router در مسير "
+     u"رسيدن به سرور بسته هاي GRE را مسدود مي كند . از مدير شبكه يا شركت ارائه دهنده اينترنت "
+     u"بخواهيد اجازه عبور GRE را بدهد .",
+     "ERROR_VPN_GRE_BLOCKED"},
+    {u"807",
+     u"ارتباط با سرور VPN قطع شد . علت معمولا مشكلي در انتقال داده مانند تأخير زياد در اينترنت يا "
+     u"پر بودن ظرفيت سرور VPN است . دوباره وصل شويد ، ممكن است اين بار موفق شويد .",
+     "ERROR_VPN_DISCONNECT"},
+    {u"808",
+     u"سرور VPN درخواست اتصال را نپذيرفت . معمولا تنظيمات سرور با تنظيمات اين اتصال همخواني ندارد "
+     u". تنظيمات اتصال (مانند نوع VPN) را با اطلاعاتي كه مدير شبكه داده است مقايسه كنيد .",
+     "ERROR_VPN_REFUSED"},
+    {u"809",
+     u"سرور VPN پاسخي نداد و اتصال برقرار نشد . احتمالا يك firewall ، دستگاه NAT يا router ميان "
+     u"اين كامپيوتر و سرور اجازه عبور ترافيك VPN را نمي دهد . نشاني سرور را بررسي كنيد و از مدير "
+     u"شبكه بخواهيد راه عبور VPN را باز كند .",
+     "ERROR_VPN_TIMEOUT"},
+    {u"810",
+     u"اتصال VPN آغاز شد اما كامل نشد ، معمولا به اين علت كه certificate مورد استفاده براي احراز "
+     u"هويت ميان اين كامپيوتر و سرور نادرست است يا تاريخ آن گذشته است . از مدير شبكه certificate "
+     u"معتبر و تازه بگيريد .",
+     "ERROR_VPN_BAD_CERT"},
+    {u"811",
+     u"سرور VPN پاسخ نداد و اتصال برقرار نشد . معمولا كليد مشترك (pre-shared key) كه IPsec براي "
+     u"اثبات هويت به كار مي برد در اين اتصال و در سرور يكسان نيست . كليد را در تنظيمات اتصال با "
+     u"كليدي كه مدير شبكه داده است مقايسه كنيد .",
+     "ERROR_VPN_BAD_PSK"},
+    {u"812",
+     u"يك سياست (policy) تنظيم شده در سرور VPN يا دسترسي از راه دور جلوي اتصال را گرفت . به احتمال "
+     u"زياد روشي كه سرور براي بررسي نام كاربري و كلمه عبور به كار مي برد با روشي كه در تنظيمات اين "
+     u"اتصال انتخاب شده است فرق دارد . روش احراز هويت را از مدير شبكه بپرسيد و همان را در تنظيمات "
+     u"اتصال انتخاب كنيد .",
+     "ERROR_SERVER_POLICY"},
+    {u"813",
+     u"تلاش شد اتصال پهن باند (broadband) دومي روي دستگاه يا Port برقرار شود كه يك اتصال پهن باند "
+     u"ديگر هم اكنون از آن استفاده مي كند . ابتدا اتصال ديگر را قطع كنيد .",
+     "ERROR_BROADBAND_ACTIVE"},
+    {u"814",
+     u"اتصال پهن باند (broadband) به يك اتصال Ethernet نياز دارد و هيچ اتصال Ethernet پيدا نشد . "
+     u"كابل شبكه را وصل كنيد و مطمئن شويد كه كارت شبكه فعال است .",
+     "ERROR_BROADBAND_NO_NIC"},
+    {u"815",
+     u"اتصال پهن باند (broadband) برقرار نشد زيرا سرور راه دور پاسخي نداد . مقدار نادرست در فيلد "
+     u"Service Name اين اتصال مي تواند علت آن باشد . مقدار درست را از شركت ارائه دهنده اينترنت "
+     u"بپرسيد .",
+     "ERROR_BROADBAND_TIMEOUT"},
+    {u"816",
+     u"سرويس دسترسي از راه دور ديگر از قابليت يا تنظيمي كه در حال فعال شدن بود پشتيباني نمي كند . "
+     u"آن تنظيم را خاموش كنيد يا گزينه ديگري انتخاب كنيد .",
+     "ERROR_FEATURE_DEPRECATED"},
+    {u"817",
+     u"اين اتصال را نمي توان حذف كرد زيرا هم اكنون وصل است . ابتدا اتصال را قطع كنيد و سپس آن را "
+     u"حذف كنيد .",
+     "ERROR_CANNOT_DELETE"},
+    {u"818",
+     u"بخش اجرايي NAP (Network Access Protection) نتوانست منابع سيستمي لازم براي اتصال هاي دسترسي "
+     u"از راه دور را آماده كند ، بنابراين ممكن است دسترسي به برخي سرويس ها يا منابع شبكه محدود "
+     u"باشد . كامپيوتر را دوباره راه اندازي كنيد و اگر خطا باقي ماند با مدير شبكه تماس بگيريد .",
+     "ERROR_RASQEC_RESOURCE_CREATION_FAILED"},
+    {u"819",
+     u"سرويس NAP Agent (Network Access Protection Agent) غير فعال است يا وجود ندارد ، بنابراين "
+     u"ممكن است دسترسي به برخي سرويس ها يا منابع شبكه محدود باشد . اين سرويس را در Services ويندوز "
+     u"فعال كنيد يا از مدير شبكه كمك بخواهيد .",
+     "ERROR_RASQEC_NAPAGENT_NOT_ENABLED"},
+    {u"820",
+     u"بخش اجرايي NAP نتوانست خود را نزد سرويس NAP Agent ثبت كند ، بنابراين ممكن است دسترسي به "
+     u"برخي سرويس ها يا منابع شبكه محدود باشد . كامپيوتر را دوباره راه اندازي كنيد و اگر خطا باقي "
+     u"ماند با مدير شبكه تماس بگيريد .",
+     "ERROR_RASQEC_NAPAGENT_NOT_CONNECTED"},
+    {u"821",
+     u"بخش اجرايي NAP نتوانست درخواست را انجام دهد زيرا چنين اتصال دسترسي از راه دوري وجود ندارد . "
+     u"اتصال را از نو برقرار كنيد .",
+     "ERROR_RASQEC_CONN_DOESNOTEXIST"},
+    {u"822",
+     u"بخش اجرايي NAP پاسخي نداد ، بنابراين ممكن است دسترسي به برخي سرويس ها يا منابع شبكه محدود "
+     u"باشد . اتصال را قطع كنيد و دوباره وصل شويد .",
+     "ERROR_RASQEC_TIMEOUT"},
+    {u"823",
+     u"در هنگام احراز هويت PEAP ، داده امنيتي Crypto-Binding (TLV) كه دريافت شد نامعتبر بود . با "
+     u"مدير شبكه تماس بگيريد .",
+     "ERROR_PEAP_CRYPTOBINDING_INVALID"},
+    {u"824",
+     u"در هنگام احراز هويت PEAP ، داده امنيتي Crypto-Binding (TLV) كه انتظار مي رفت هرگز دريافت "
+     u"نشد . با مدير شبكه تماس بگيريد .",
+     "ERROR_PEAP_CRYPTOBINDING_NOTRECEIVED"},
+    {u"825",
+     u"پروتكل PPTP را نمي توان روي IPv6 به كار برد . نوع VPN اين اتصال را در تنظيمات آن به L2TP "
+     u"تغيير دهيد .",
+     "ERROR_INVALID_VPNSTRATEGY"},
+    {u"826",
+     u"EAP-TLS نتوانست اطلاعات ورود ذخيره شده (cache) را تأييد كند و اين اطلاعات بايد پاك شوند . "
+     u"دوباره وصل شويد و اطلاعات ورود را از نو وارد كنيد .",
+     "ERROR_EAPTLS_CACHE_CREDENTIALS_INVALID"},
+    {u"827",
+     u"اتصال L2TP روي IPsec برقرار نشد زيرا سرويسي كه لازم دارد اجرا نمي شود : IKE and AuthIP "
+     u"IPsec Keying Modules يا Base Filtering Engine يا هر دو . اين سرويس ها را در Services ويندوز "
+     u"اجرا كنيد و دوباره تلاش كنيد .",
+     "ERROR_IPSEC_SERVICE_STOPPED"},
+    {u"828", u"اتصال قطع شد زيرا بيش از زمان مجاز بدون استفاده مانده بود . دوباره وصل شويد .",
+     "ERROR_IDLE_TIMEOUT"},
+    {u"829",
+     u"ارتباط modem يا دستگاه ارتباطي ديگر به علت خرابي خط ارتباط قطع شد . كابل ها و خط را بررسي "
+     u"كنيد و دوباره وصل شويد .",
+     "ERROR_LINK_FAILURE"},
+    {u"830",
+     u"كاربر از ويندوز خارج شد (log off) و اين كار اتصال را پايان داد . پس از ورود دوباره ، اتصال "
+     u"را برقرار كنيد .",
+     "ERROR_USER_LOGOFF"},
+    {u"831",
+     u"جابجايي به كاربر ديگري در ويندوز (Switch user) اتصال را پايان داد . اگر به آن نياز داريد "
+     u"دوباره وصل شويد .",
+     "ERROR_FAST_USER_SWITCH"},
+    {u"832",
+     u"كامپيوتر به حالت خواب زمستاني (Hibernate) رفت و اين كار اتصال را پايان داد . دوباره وصل "
+     u"شويد .",
+     "ERROR_HIBERNATION"},
+    {u"833", u"كامپيوتر به حالت خواب (Sleep) رفت و اين كار اتصال را پايان داد . دوباره وصل شويد .",
+     "ERROR_SYSTEM_SUSPENDED"},
+    {u"834",
+     u"سرويس Remote Access Connection Manager متوقف شد و اين كار اتصال را پايان داد . اين سرويس را "
+     u"در Services ويندوز دوباره اجرا كنيد يا كامپيوتر را دوباره راه اندازي كنيد .",
+     "ERROR_RASMAN_SERVICE_STOPPED"},
+    {u"835",
+     u"اتصال L2TP برقرار نشد زيرا لايه امنيتي آن نتوانست هويت كامپيوتر راه دور را تأييد كند . ممكن "
+     u"است بخشي از certificate سرور با مقصدي كه مي خواستيد به آن وصل شويد همخواني نداشته باشد . "
+     u"نام سرور را بررسي كنيد و از مدير شبكه كمك بخواهيد .",
+     "ERROR_INVALID_SERVER_CERT"},
+    {u"836",
+     u"اين كامپيوتر از NAP (Network Access Protection) پشتيباني نمي كند . با مدير شبكه تماس بگيريد "
+     u".",
+     "ERROR_NOT_NAP_CAPABLE"},
+    {u"837", u"شناسه tunnel داده شده نامعتبر است . اتصال را از نو برقرار كنيد .",
+     "ERROR_INVALID_TUNNELID"},
+    {u"838",
+     u"يك درخواست به روز رساني اتصال هم اكنون در حال انجام است و سرويس دسترسي از راه دور در هر "
+     u"زمان فقط يك درخواست از اين نوع را انجام مي دهد . كمي صبر كنيد و دوباره تلاش كنيد .",
+     "ERROR_UPDATECONNECTION_REQUEST_IN_PROCESS"},
+    {u"839",
+     u"پروتكلي كه اين اتصال براي مذاكره با سرور تنظيم شده است غير فعال است . در Properties اتصال "
+     u"پروتكل ديگري انتخاب كنيد و دوباره تلاش كنيد .",
+     "ERROR_PROTOCOL_ENGINE_DISABLED"},
+    {u"840",
+     u"مذاكره براي گرفتن آدرس IP داخلي اين اتصال ناموفق بود . دوباره وصل شويد و اگر خطا باقي ماند "
+     u"با مدير شبكه تماس بگيريد .",
+     "ERROR_INTERNAL_ADDRESS_FAILURE"},
+    {u"841",
+     u"براي اين اتصال ، سرويس گيرنده بايد يك آدرس IPv4 يا IPv6 داخلي درخواست كند . تنظيمات IP "
+     u"اتصال را بررسي كنيد يا با مدير شبكه تماس بگيريد .",
+     "ERROR_FAILED_CP_REQUIRED"},
+    {u"842",
+     u"مذاكره براي تعيين اين كه tunnel چه ترافيكي را حمل كند (traffic selectors) ناموفق بود . با "
+     u"مدير شبكه تماس بگيريد .",
+     "ERROR_TS_UNACCEPTABLE"},
+    {u"843",
+     u"پشتيباني از جابجايي (MOBIKE) براي اين اتصال خاموش است . اگر به آن نياز داريد ، آن را در "
+     u"تنظيمات اتصال روشن كنيد يا از مدير شبكه كمك بخواهيد .",
+     "ERROR_MOBIKE_DISABLED"},
+    {u"844",
+     u"به روز رساني جابجايي (MOBIKE) هنوز قابل شروع نيست زيرا اتصال VPN هنوز كامل برقرار نشده است "
+     u"يا پس از تغيير وضعيت قرنطينه در حال احراز هويت دوباره است . صبر كنيد تا وضعيت اتصال "
+     u"Connected شود و سپس دوباره تلاش كنيد .",
+     "ERROR_CANNOT_INITIATE_MOBIKE_UPDATE"},
+    {u"845",
+     u"سرور درخواست احراز هويت PEAP اين كامپيوتر را رد كرد زيرا يك داده TLV غير منتظره بود يا "
+     u"مقدار آن همخواني نداشت . تنظيمات PEAP اتصال را با كمك مدير شبكه بررسي كنيد .",
+     "ERROR_PEAP_SERVER_REJECTED_CLIENT_TLV"},
+    {u"846",
+     u"كاربر مقصد VPN ترجيحي انتخاب نكرده است ، يا مقصدي كه انتخاب شده ديگر معتبر نيست . در "
+     u"تنظيمات ، مقصد VPN معتبري انتخاب كنيد .",
+     "ERROR_INVALID_PREFERENCES"},
+    {u"847",
+     u"اطلاعات ورود smartcard كه در cache ذخيره شده است نامعتبر است . دوباره وصل شويد و اطلاعات "
+     u"smartcard را از نو وارد كنيد .",
+     "ERROR_EAPTLS_SCARD_CACHE_CREDENTIALS_INVALID"},
+    {u"848",
+     u"اتصال VPN به علت يك خطاي داخلي در افزودن cookie ها به نشست SSTP (Secure Socket Tunneling "
+     u"Protocol) ناموفق بود . جزئيات را در گزارش System در Event Viewer ويندوز ببينيد و دوباره "
+     u"تلاش كنيد .",
+     "ERROR_SSTP_COOKIE_SET_FAILURE"},
+    {u"849",
+     u"يك يا چند ويژگي روش احراز هويت دروني PEAP كه در cookie ذخيره شده است نامعتبر است . اتصال را "
+     u"قطع كنيد و دوباره وصل شويد .",
+     "ERROR_INVALID_PEAP_COOKIE_ATTRIBUTES"},
+    {u"850",
+     u"نوع EAP (Extensible Authentication Protocol) كه اين اتصال براي احراز هويت لازم دارد روي اين "
+     u"كامپيوتر نصب نشده است . آن را نصب كنيد يا از مدير شبكه كمك بخواهيد .",
+     "ERROR_EAP_METHOD_NOT_INSTALLED"},
+    {u"851",
+     u"نوع EAP تنظيم شده براي اين اتصال از ورود يكپارچه (single sign-on) پشتيباني نمي كند . ورود "
+     u"يكپارچه را براي اين اتصال خاموش كنيد يا نوع EAP ديگري انتخاب كنيد .",
+     "ERROR_EAP_METHOD_DOES_NOT_SUPPORT_SSO"},
+    {u"852",
+     u"نوع EAP تنظيم شده براي اين اتصال نمي تواند كار درخواست شده را انجام دهد . نوع EAP ديگري "
+     u"انتخاب كنيد يا با مدير شبكه تماس بگيريد .",
+     "ERROR_EAP_METHOD_OPERATION_NOT_SUPPORTED"},
+    {u"853",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا certificate شما (كه هويت شما را به سرور ثابت "
+     u"مي كند) نامعتبر است . يك certificate معتبر از مدير شبكه بگيريد .",
+     "ERROR_EAP_USER_CERT_INVALID"},
+    {u"854",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا تاريخ certificate شما (كه هويت شما را به "
+     u"سرور ثابت مي كند) گذشته است . certificate را تمديد كنيد يا از مدير شبكه certificate تازه "
+     u"بگيريد .",
+     "ERROR_EAP_USER_CERT_EXPIRED"},
+    {u"855",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا certificate شما (كه هويت شما را به سرور ثابت "
+     u"مي كند) باطل شده است . از certificate ديگري كه باطل نشده است استفاده كنيد .",
+     "ERROR_EAP_USER_CERT_REVOKED"},
+    {u"856",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا certificate شما (كه هويت شما را به سرور ثابت "
+     u"مي كند) مشكل ديگري دارد . certificate خود را با كمك مدير شبكه بررسي كنيد .",
+     "ERROR_EAP_USER_CERT_OTHER_ERROR"},
+    {u"857",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا certificate سرور ، كه اين كامپيوتر براي "
+     u"تأييد هويت سرور بررسي مي كند ، نامعتبر است . با مدير شبكه تماس بگيريد .",
+     "ERROR_EAP_SERVER_CERT_INVALID"},
+    {u"858",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا تاريخ certificate سرور ، كه اين كامپيوتر "
+     u"براي تأييد هويت سرور بررسي مي كند ، گذشته است . از مدير شبكه بخواهيد certificate سرور را "
+     u"تمديد كند .",
+     "ERROR_EAP_SERVER_CERT_EXPIRED"},
+    {u"859",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا certificate سرور ، كه اين كامپيوتر براي "
+     u"تأييد هويت سرور بررسي مي كند ، باطل شده است . با مدير شبكه تماس بگيريد .",
+     "ERROR_EAP_SERVER_CERT_REVOKED"},
+    {u"860",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا certificate سرور ، كه اين كامپيوتر براي "
+     u"تأييد هويت سرور بررسي مي كند ، مشكل ديگري دارد . با مدير شبكه تماس بگيريد .",
+     "ERROR_EAP_SERVER_CERT_OTHER_ERROR"},
+    {u"861",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا در مخزن Trusted Root Certification "
+     u"Authorities هيچ certificate ريشه مورد اعتمادي نيست كه بتواند certificate شما را تأييد كند . "
+     u"certificate ريشه را از مدير شبكه بگيريد و در اين مخزن نصب كنيد .",
+     "ERROR_EAP_USER_ROOT_CERT_NOT_FOUND"},
+    {u"862",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا certificate ريشه مورد اعتمادي كه certificate "
+     u"شما با آن بررسي مي شود نامعتبر است . certificate ريشه معتبر را از مدير شبكه بگيريد .",
+     "ERROR_EAP_USER_ROOT_CERT_INVALID"},
+    {u"863",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا تاريخ certificate ريشه اي كه certificate شما "
+     u"را تأييد مي كند و در مخزن Trusted Root Certification Authorities نگهداري مي شود گذشته است . "
+     u"از مدير شبكه certificate ريشه تمديد شده را بگيريد .",
+     "ERROR_EAP_USER_ROOT_CERT_EXPIRED"},
+    {u"864",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا در مخزن Trusted Root Certification "
+     u"Authorities هيچ certificate ريشه اي نيست كه بتواند certificate سرور را تأييد كند . "
+     u"certificate ريشه سرور را از مدير شبكه بگيريد و در اين مخزن نصب كنيد .",
+     "ERROR_EAP_SERVER_ROOT_CERT_NOT_FOUND"},
+    {u"865",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا certificate ريشه اي كه بايد certificate سرور "
+     u"را تأييد كند و در مخزن Trusted Root Certification Authorities نگهداري مي شود نامعتبر است . "
+     u"با مدير شبكه تماس بگيريد .",
+     "ERROR_EAP_SERVER_ROOT_CERT_INVALID"},
+    {u"866",
+     u"احراز هويت پس از برقراري اتصال ناموفق بود زيرا در certificate كامپيوتر سرور هيچ نام سروري "
+     u"مشخص نشده است . با مدير شبكه تماس بگيريد .",
+     "ERROR_EAP_SERVER_ROOT_CERT_NAME_REQUIRED"},
+    {u"867",
+     u"وقتي حفظ حريم هويت (identity privacy) در PEAP خاموش است ، هويت بيروني بايد با هويت دروني "
+     u"يكي باشد ، اما اين دو با هم فرق دارند . هر دو را يكسان وارد كنيد يا حفظ حريم هويت را روشن "
+     u"كنيد .",
+     "ERROR_PEAP_IDENTITY_MISMATCH"},
+    {u"868",
+     u"نام سرور دسترسي از راه دور به آدرس تبديل نشد (جستجوي DNS ناموفق بود) و اتصال برقرار نشد . "
+     u"نام سرور را بررسي كنيد و مطمئن شويد كه به اينترنت وصل هستيد .",
+     "ERROR_DNSNAME_NOT_RESOLVABLE"},
+    {u"869",
+     u"كلمه عبوري كه براي certificate مورد استفاده EAP-TLS وارد شده است نادرست است . كلمه عبور را "
+     u"دوباره با دقت وارد كنيد .",
+     "ERROR_EAPTLS_PASSWD_INVALID"},
+    {u"870",
+     u"اين رابط (interface) روشن نشد زيرا چند رابط با مقصد يكسان از احراز هويت با كليد مشترك "
+     u"(pre-shared key) در IKEv2 استفاده مي كنند . براي آن مقصد يا روش احراز هويت ديگري تعيين كنيد "
+     u"و سپس آن را روشن كنيد .",
+     "ERROR_IKEV2_PSK_INTERFACE_ALREADY_EXISTS"},
+    {u"871",
+     u"اين رابط (interface) روشن نشد زيرا هيچ مقصد معتبري براي آن پيدا نشد . ابتدا يك آدرس مقصد "
+     u"معتبر ، يا نامي كه به آدرس تبديل شود ، براي آن تنظيم كنيد .",
+     "ERROR_INVALID_DESTINATION_IP"},
+    {u"872", u"پيكربندي اين رابط (interface) نامعتبر است . تنظيمات آن را بررسي و اصلاح كنيد .",
+     "ERROR_INVALID_INTERFACE_CONFIG"},
+    {u"873",
+     u"اتصال VPN برقرار نشد . برنامه VPN (plug-in) خطايي گزارش كرد اما علت دقيق تري نگفت . برنامه "
+     u"VPN را دوباره اجرا كنيد يا از پشتيباني آن برنامه كمك بخواهيد .",
+     "ERROR_VPN_PLUGIN_GENERIC"},
+    {u"874",
+     u"اتصال برقرار نشد زيرا هيچ certificate براي ورود يكپارچه (single sign-on) پيدا نشد . از بخش "
+     u"پشتيباني سازمان خود بخواهيد آن را در اختيار شما بگذارد .",
+     "ERROR_SSO_CERT_MISSING"},
+    {u"875",
+     u"اتصال برقرار نشد زيرا اين دستگاه در بررسي سازگاري با قوانين سازمان (device compliance) "
+     u"پذيرفته نشد . با بخش پشتيباني سازمان خود تماس بگيريد .",
+     "ERROR_DEVICE_COMPLIANCE"},
+    {u"876",
+     u"اين اتصال VPN به برنامه اي (VPN plug-in) نياز دارد كه روي اين كامپيوتر نصب نشده است . آن را "
+     u"از Microsoft Store نصب كنيد يا از مديران شبكه سازمان بخواهيد آن را نصب كنند .",
+     "ERROR_PLUGIN_NOT_INSTALLED"},
+    {u"877",
+     u"اتصال منتظر است تا كاربر اطلاعاتي وارد كند و پس از آن ادامه مي يابد . پنجره يا پيغامي را كه "
+     u"از شما اطلاعات مي خواهد پيدا كنيد و آن را كامل كنيد .",
+     "ERROR_ACTION_REQUIRED"},
+    {u"878",
+     u"اتصال برقرار نشد زيرا فراخواني سرويس پيدا كردن خودكار proxy ويندوز (WinHTTP) ناموفق بود ، "
+     u"معمولا به اين علت كه Web Proxy Auto-Discovery (WPAD) خاموش است . WPAD را روشن كنيد يا از "
+     u"مدير شبكه كمك بخواهيد تا VPN وصل شود .",
+     "ERROR_WINHTTP_AUTO_PROXY_SERVICE"},
 }};
+static_assert(ErrorCatalogue::kFirstCode + ErrorCatalogue::kWindowsCount - 1 ==
+              ErrorCatalogue::kWindowsLastCode);
+static_assert(ErrorCatalogue::kFirstCode + ErrorCatalogue::kCommandCount - 1 ==
+              ErrorCatalogue::kCommandLastCode);
 
 constexpr bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
@@ -406,7 +740,7 @@ std::optional<std::u16string_view> ErrorCatalogue::Lookup(std::u16string_view co
     return std::nullopt;
   }
   const int value = (code[0] - u'0') * 100 + (code[1] - u'0') * 10 + (code[2] - u'0');
-  if (value < kFirstCode || value > kLastCode) {
+  if (value < kFirstCode || value > kWindowsLastCode) {
     return std::nullopt;
   }
   return kEntries[static_cast<std::size_t>(value - kFirstCode)].explanation;
@@ -419,6 +753,10 @@ std::optional<int> ErrorCatalogue::CodeOfSymbol(std::string_view symbol) {
   return std::nullopt;
 }
 
-std::span<const CatalogueEntry> ErrorCatalogue::Entries() { return kEntries; }
+std::span<const CatalogueEntry> ErrorCatalogue::WindowsEntries() {
+  return std::span(kEntries).first<kWindowsCount>();
+}
+
+std::span<const CatalogueEntry> ErrorCatalogue::CommandEntries() { return kEntries; }
 
 }  // namespace dialnote

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the reader of code forms: any bytes are a command line
-// argument, and the answer must be a code from 600 to 800 or nothing, as a plain
+// argument, and the answer must be a code from 600 to 878 or nothing, as a plain
 // second reading finds: with the padding's UTF-8 sequences cut from both ends
 // and the Persian and Arabic-Indic digits' two-byte sequences replaced by ASCII
 // digits, the text names a code only as one of its forms as printf prints
@@ -31,7 +31,7 @@ int Expected(std::string_view text) {
   // Each code's decimal, hex HRESULT, signed HRESULT and symbol, in code order.
   static const std::vector<std::array<std::string, 4>> forms = [] {
     std::vector<std::array<std::string, 4>> all;
-    for (const dialnote::CatalogueEntry& entry : ErrorCatalogue::Entries()) {
+    for (const dialnote::CatalogueEntry& entry : ErrorCatalogue::CommandEntries()) {
       const auto code = static_cast<std::uint32_t>(ErrorCatalogue::kFirstCode + all.size());
       char hex[16];
       std::snprintf(hex, sizeof hex, "%08X", 0x80070000u | code);
@@ -89,7 +89,7 @@ int Expected(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const auto code = dialnote::ReadCode(text);
-  // Expected() answers 0 or a code from 600 to 800; ReadCode may not answer 0.
+  // Expected() answers 0 or a code from 600 to 878; ReadCode may not answer 0.
   if (code == 0 || code.value_or(0) != Expected(text)) std::abort();
   return 0;
 }

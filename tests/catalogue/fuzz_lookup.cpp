@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto found = dialnote::ErrorCatalogue::Lookup(text);
   if (found.has_value() != (code >= 0)) std::abort();
   if (found) {
-    const auto& entry = dialnote::ErrorCatalogue::Entries()[static_cast<std::size_t>(code - 600)];
+    const auto& entry =
+        dialnote::ErrorCatalogue::WindowsEntries()[static_cast<std::size_t>(code - 600)];
     if (entry.code != text || found->data() != entry.explanation.data()) std::abort();
   }
   return 0;

@@ -87,6 +87,7 @@ class Form1Test : public QObject {
     AddRow("emptying the entry selects 600 and leaves the entry empty", "Backspace", "", "600");
     AddRow("up from 600 gives 601", "[Command1]", "601", "601");
     AddRow("down from 61 wraps to 800", "6 1 [Command2]", "800", "800");
+    AddRow("809, a code of the command alone, becomes 800", "8 Backspace 9", "800", "800");
     AddRow("a click on 742 picks it", "6 [742]", "742", "742");
     AddRow("a click on the selected 742 completes 74", "7 4 2 Backspace [742]", "742", "742");
     AddRow("Down in the list picks the next code", "[600] Down", "601", "601");
@@ -122,6 +123,10 @@ class Form1Test : public QObject {
     QTEST(form_->Text1->text(), "text");
     const QListWidgetItem* current = form_->List1->currentItem();
     QTEST(current != nullptr ? current->text() : QStringLiteral("(none)"), "selected");
+    Tick(form_->Timer1);  // and the poll shows the entry's explanation, when it names a code
+    if (const QString shown = ExplanationOf(form_->Text1->text()); !shown.isEmpty()) {
+      QCOMPARE(form_->Text2->toPlainText(), shown);
+    }
   }
 
   // The poll writes the explanation only when it differs: a selection in it

@@ -35,7 +35,7 @@ class SoakTest : public QObject {
     qInfo("soak seed %u", seed);
     random_.seed(seed);
     QSet<QString> explanations;
-    for (const CatalogueEntry& entry : ErrorCatalogue::Entries()) {
+    for (const CatalogueEntry& entry : ErrorCatalogue::WindowsEntries()) {
       explanations.insert(ToQString(entry.explanation));
     }
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
