@@ -14,6 +14,8 @@
 #include <QList>
 #include <QString>
 
+struct ifaddrs;  // getifaddrs's entries
+
 namespace dialnote {
 
 struct AdapterAddress {
@@ -47,6 +49,12 @@ struct NetworkAdapter {
 // Linux's routing table as /proc/net/route lists it: marks each adapter that
 // carries a default route, with the lowest metric among its default routes.
 void ApplyDefaultRoutes(const QByteArray& route_table, QList<NetworkAdapter>& adapters);
+
+#ifndef Q_OS_WIN
+// The adapters getifaddrs lists, one per interface in the order of its
+// first entry, with their IPv4 addresses.
+[[nodiscard]] QList<NetworkAdapter> AdaptersOfInterfaces(const ::ifaddrs* entries);
+#endif
 
 // The machine's adapters and routes, read from the system.
 [[nodiscard]] QList<NetworkAdapter> ReadNetworkAdapters();

@@ -14,10 +14,8 @@
 
 namespace dialnote {
 
-QList<NetworkAdapter> ReadNetworkAdapters() {
+QList<NetworkAdapter> AdaptersOfInterfaces(const ifaddrs* entries) {
   QList<NetworkAdapter> adapters;
-  ifaddrs* entries = nullptr;
-  if (getifaddrs(&entries) != 0) return adapters;
   for (const ifaddrs* entry = entries; entry != nullptr; entry = entry->ifa_next) {
     const QString name = QString::fromLocal8Bit(entry->ifa_name);
     auto adapter =
@@ -40,6 +38,13 @@ QList<NetworkAdapter> ReadNetworkAdapters() {
       }
     }
   }
+  return adapters;
+}
+
+QList<NetworkAdapter> ReadNetworkAdapters() {
+  ifaddrs* entries = nullptr;
+  if (getifaddrs(&entries) != 0) return {};
+  QList<NetworkAdapter> adapters = AdaptersOfInterfaces(entries);
   freeifaddrs(entries);
 
   // /proc files report no size: read to the end.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "catalogue/error_catalogue.h"
+#include "catalogue/unicode_text.h"
 
 namespace dialnote::testing {
 namespace {
@@ -27,13 +28,10 @@ std::string Unescaped(std::string_view text) {
       const auto c =
           static_cast<unsigned>(std::stoul(std::string(text.substr(i + 1, digits)), nullptr, 16));
       i += digits;
-      const auto byte = [&out](unsigned bits) { out += static_cast<char>(bits); };
-      if (digits == 2 || c < 0x80) {
-        byte(c);
-      } else if (c < 0x800) {
-        byte(0xC0 | c >> 6), byte(0x80 | (c & 0x3F));
+      if (digits == 2) {
+        out += static_cast<char>(c);
       } else {
-        byte(0xE0 | c >> 12), byte(0x80 | (c >> 6 & 0x3F)), byte(0x80 | (c & 0x3F));
+        unicode::AppendUtf8(out, c);
       }
     }
   }

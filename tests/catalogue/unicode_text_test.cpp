@@ -80,9 +80,11 @@ TEST(Conversions, GoBothWaysAndReplaceWhatCannotBeConvertedOneForOne) {
     EXPECT_EQ(unicode::ToUtf8(row.utf16), row.utf8) << row.name;
     EXPECT_EQ(unicode::ToUtf16(row.utf8), row.utf16) << row.name;
   }
-  // An unpaired surrogate, each way round and at the end.
+  // An unpaired surrogate, each way round and at the end, even of a text cut
+  // from the middle of a pair.
   EXPECT_EQ(unicode::ToUtf8(std::u16string{0xD83D, u'z', 0xDE00, 0xD800}),
             "\xEF\xBF\xBDz\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(unicode::ToUtf8(std::u16string_view(u"\xD83D\xDE00", 1)), "\xEF\xBF\xBD");
   // Each byte that starts no sequence is one replacement.
   EXPECT_EQ(unicode::ToUtf16("a\xFF\xC0\xAFz\xE2\x80"),
             (std::u16string{u'a', 0xFFFD, 0xFFFD, 0xFFFD, u'z', 0xFFFD, 0xFFFD}));
