@@ -35,7 +35,8 @@ if [ "${1:-}" = --in-chroot ]; then
   apt-get remove -y -q dialnote >/dev/null
   left=$(while read -r path; do [ ! -e "$path" ] || echo "$path"; done </tmp/files)
   [ -z "$left" ] || fail "removed, the package leaves: $left"
-  apt-get purge -y -q --autoremove dialnote >/dev/null
+  # Removed, a package without conffiles is gone from apt's sight: dpkg purges.
+  dpkg --purge dialnote >/dev/null && apt-get autoremove -y -q --purge >/dev/null
   left=$(snapshot | diff /tmp/before - | grep '^[<>]' || true)
   [ -z "$left" ] || fail "purged, the system differs from before the install: $left"
   echo "installed $(wc -l </tmp/files) files, removed and purged: nothing left"
