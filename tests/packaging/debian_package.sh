@@ -115,7 +115,7 @@ cmp "$deb" "$work/chroot/dialnote_${version}_amd64.deb" ||
 sha256sum "$deb" "$work/chroot/dialnote_${version}_amd64.deb"
 
 step "autopkgtest, null runner"
-autopkgtest --output-dir "$work/autopkgtest" "$deb" "$tree" -- null ||
+autopkgtest --output-dir "$work/autopkgtest" "$deb" "$tree/" -- null ||
   fail "autopkgtest"
 apt-get purge -y -q dialnote >/dev/null
 step ""
