@@ -28,6 +28,25 @@ if(DIALNOTE_SANITIZE)
   target_link_options(dialnote_options INTERFACE -fsanitize=${_dialnote_sanitizers})
 endif()
 
+# On Linux the programs get the hardening that Debian's packages get from
+# dpkg-buildflags (bookworm, with hardening=+all): position-independent
+# executables, a strong stack protector, checked string and memory functions,
+# read-only relocations and immediate binding. So what the tests run is what
+# the package ships. Fortify needs optimisation, and the sanitizers check those
+# functions themselves.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  include(CheckPIESupported)
+  check_pie_supported()
+  target_compile_options(dialnote_options INTERFACE
+    -fstack-protector-strong -Wformat -Werror=format-security)
+  if(NOT DIALNOTE_SANITIZE)
+    target_compile_definitions(dialnote_options INTERFACE
+      $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+  endif()
+  target_link_options(dialnote_options INTERFACE LINKER:-z,relro LINKER:-z,now)
+endif()
+
 # The Windows build is one executable that needs no DLL but the system's:
 # the C++ runtime, libgcc and winpthread are linked in, every function and
 # datum gets a section of its own, and the linker drops those nothing uses.

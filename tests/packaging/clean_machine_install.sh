@@ -5,7 +5,8 @@
 # `dialnote 691` without a display and `dialnote` on a virtual X display.
 # Not part of CTest (it fetches a whole system from Debian's mirror and takes
 # minutes); run it by hand, as root:
-#   tests/packaging/clean_machine_install.sh build/dialnote_2.0.0_amd64.deb
+#   tests/packaging/clean_machine_install.sh ../dialnote_2.0.0_amd64.deb
+# (dpkg-buildpackage -us -uc leaves the package beside the source folder)
 set -euo pipefail
 deb=$(realpath "$1")
 mirror=$(sed -n 's|^URIs: *\(.*/debian/*\)$|\1|p' /etc/apt/sources.list.d/*.sources 2>/dev/null |
