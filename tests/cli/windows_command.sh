@@ -3,10 +3,10 @@
 # The lookup command of the Windows build, under Wine, as cmd.exe and scripts
 # meet it: dialnote.com and Dialnote.exe, their PE headers, the statuses cmd
 # sees, and output byte for byte the Linux command's for the same arguments.
-#   windows_command.sh DIALNOTE_COM DIALNOTE_EXE LINUX_DIALNOTE GUI_STAND_IN WINE_RUN
+#   windows_command.sh DIALNOTE_COM DIALNOTE_EXE LINUX_DIALNOTE GUI_STAND_IN WINE_RUN CASES_TSV
 # WINE_RUN runs a Windows program under Wine (tests/wine/run.sh).
 set -uo pipefail
-com=$1 exe=$2 linux=$3 stand_in=$4 wine_run=$5
+com=$1 exe=$2 linux=$3 stand_in=$4 wine_run=$5 cases=$6
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 if [ ! -x "$linux" ]; then
@@ -72,23 +72,27 @@ in_folder cmd /c "dialnote --list" 2>"$work/err" | cat >"$work/out"
 compare "--list through a pipe" "$work/out" "$work/err" --list
 in_folder cmd /c "dialnote --list > list.txt" 2>"$work/err"
 compare "--list into a file" "$folder/list.txt" "$work/err" --list
-# A mixed set of codes: every form, other digits, marks, junk, complaints.
-codes=(691 0x800702b3 -2147024205 ERROR_PORT_ALREADY_OPEN $'\u06f6\u06f9\u06f1' $'\u0668\u0660\u0660'
-  $'\u200f600\u200f' 599 $'6\u200f91' 80070320 junk)
-in_folder cmd /c "dialnote ${codes[*]}" 2>"$work/err" | cat >"$work/out"
-compare "a mixed set of codes" "$work/out" "$work/err" "${codes[@]}"
-user=$'\u06a9\u0627\u0631\u0628\u0631\u06cc'  # as a Persian keyboard types it
-in_folder cmd /c "dialnote --search AUTHENTICATION $user" 2>"$work/err" | cat >"$work/out"
-compare "a search" "$work/out" "$work/err" --search AUTHENTICATION "$user"
-# Standard input through a pipe, among arguments.
-input=$'691 \u06f6\u06f0\u06f0\r\n\u200f800\u200f junk\r\n'
-printf '%s' "$input" | in_folder cmd /c "dialnote 700 - 701" 2>"$work/err" | cat >"$work/out"
-printf '%s' "$input" | "$linux" 700 - 701 >"$work/linux.out" 2>"$work/linux.err"
-cmp -s "$work/out" "$work/linux.out" && cmp -s "$work/err" "$work/linux.err" ||
-  fail "codes on standard input differ from Linux's"
-# Dialnote.exe given arguments answers too, for the scripts that call it.
-"$wine_run" "$exe" 691 -2147024096 2>"$work/err" | cat >"$work/out"
-compare "Dialnote.exe with codes" "$work/out" "$work/err" 691 -2147024096
+
+# The rows of the command's cases marked "both": the same streams, the same
+# status and the same answers.txt as the Linux command's, byte for byte.
+source "$(dirname "$0")/cases.sh"
+# answer SIDE INPUT COMMAND...: into $work/SIDE.*, run in an empty folder.
+answer() {
+  local side=$1 input=$2 status=0
+  rm -rf "$work/cwd" && mkdir "$work/cwd" && echo old >"$work/cwd/answers.txt"
+  printf '%s' "$input" | (cd "$work/cwd" && "${@:3}") >"$work/$side.out" \
+    2>"$work/$side.err" || status=$?
+  echo "status $status" >>"$work/$side.err"
+  cat "$work/cwd/answers.txt" >>"$work/$side.out"
+}
+same_as_linux() {
+  local name=$2
+  answer windows "$4" "$wine_run" "$folder/dialnote.com" "${@:5}"
+  answer linux "$4" "$linux" "${@:5}"
+  cmp -s "$work/windows.out" "$work/linux.out" && cmp -s "$work/windows.err" "$work/linux.err" ||
+    fail "$name: differs from Linux's: $(diff "$work/windows.err" "$work/linux.err" | head -c 300)"
+}
+each_case "$cases" windows same_as_linux
 
 # A full disk is an error; a reader gone away after more than a pipe's 64 kB
 # is not, and the status is that of the answers given.
