@@ -4,7 +4,7 @@
 # root, from the source tree (CI runs it; it takes a while):
 #   tests/packaging/debian_package.sh
 # 1. dpkg-buildpackage -us -uc in a copy of the tracked files: the source
-#    package and the .deb, with the build's own tests;
+#    package and the .deb, without the tests (the chroot build runs them);
 # 2. lintian on the .changes: no error and no warning;
 # 3. hardening-check on both programs, blhc on the build log;
 # 4. the same build again, later and in another folder, in a bookworm chroot
@@ -72,7 +72,7 @@ mkdir -p "$tree"
 git ls-files -z | tar --null -T - -c | tar -x -C "$tree"
 
 step "dpkg-buildpackage -us -uc"
-(cd "$tree" && dpkg-buildpackage -us -uc) >"$work/host/build.log" 2>&1 ||
+(cd "$tree" && DEB_BUILD_OPTIONS="nocheck $DEB_BUILD_OPTIONS" dpkg-buildpackage -us -uc) >"$work/host/build.log" 2>&1 ||
   { tail -n 60 "$work/host/build.log"; fail "dpkg-buildpackage"; }
 changes=$work/host/dialnote_${version}_amd64.changes
 deb=$work/host/dialnote_${version}_amd64.deb
