@@ -15,7 +15,7 @@ scale=${3:-1}
 here=$(cd "$(dirname "$0")" && pwd)
 background=207040   # the desktop's colour, which the corners must show
 
-for tool in weston weston-screenshooter convert python3; do
+for tool in weston weston-screenshooter; do
   command -v "$tool" >/dev/null || { echo "skipped: no $tool"; exit 77; }
 done
 plugin_dir=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
@@ -67,7 +67,7 @@ shows() {
     shot=$(ls "$work"/shots/*.png 2>/dev/null | head -n 1)
     if [ -n "$shot" ]; then
       status=0
-      python3 "$here/corners.py" "$shot" "$1" "$scale" "$background" >"$work/corners.txt" || status=$?
+      "$here/corners.py" "$shot" "$1" "$scale" "$background" >"$work/corners.txt" || status=$?
       [ "$status" -ne 2 ] && break
     fi
     sleep 0.25
