@@ -5,7 +5,8 @@
 # window comes at its design size times DPI/96; its see-through corners show
 # the desktop, with no key-colour (#00FFFF) fringe anywhere in the window and
 # no gap across its top rows; no text is clipped (text_fit_probe.exe, in the
-# same prefix), and no more explanations outgrow their box than at 96 dpi. A screenshot of each window is kept beside the executable:
+# same prefix), and no more explanations outgrow their box than at 96 dpi.
+# A screenshot of each window is kept beside the executable:
 # wine-splash-DPIdpi.png, wine-main-window-DPIdpi.png.
 #   scaling.sh DPI DIALNOTE_EXE TEXT_FIT_PROBE_EXE
 set -euo pipefail
@@ -13,14 +14,8 @@ dpi=$1
 exe=$(realpath "$2")
 probe=$(realpath "$3")
 pictures=$(dirname "$exe")
-source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/prefix.sh"
-e2e_setup xwininfo import wine
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
-
-echo "-- a fresh Wine prefix at $dpi dpi, with Wine's fonts"
-wine_fresh_prefix "$WINEPREFIX"
+wine_test_setup xwininfo import
 # At 100 % first: how many explanations are longer than their box shows.
 wine "$probe" 96 >"$work/probe-96.log" 2>&1 || { cat "$work/probe-96.log"; fail "text clipped at 96 dpi"; }
 longer_at_100=$(sed -n 's/.*explanations longer: \([0-9]*\).*/\1/p' "$work/probe-96.log")
@@ -76,13 +71,10 @@ echo "-- the main window at $(scaled 348)x$(scaled 429), explaining 784"
 main_shown() { main=$(window_near "$(scaled 348)" "$(scaled 429)"); [ -n "$main" ]; }
 poll 20 main_shown || fail "no main window of about $(scaled 348)x$(scaled 429)"
 read -r left top <<<"$(place_of "$main")"
-xdotool mousemove $((left + $(scaled 136))) $((top + $(scaled 200))) click 1 key End BackSpace BackSpace BackSpace
-xdotool type --delay 60 784
+type_784 "$left" "$top" "$dpi"
 sleep 1
 check_window "$main" "main window" "$pictures/wine-main-window-${dpi}dpi.png"
-wineserver -k 2>/dev/null || true
-stop "$app_pid"
-app_pid=""
+wine_stop
 
 echo "-- no text clipped"
 wine "$probe" "$dpi" >"$work/probe.log" 2>&1 || { cat "$work/probe.log"; fail "text clipped at $dpi dpi"; }
