@@ -20,6 +20,7 @@ import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
+from functools import reduce
 from pathlib import Path
 
 import pefile
@@ -112,13 +113,8 @@ def version_data(pe):
 def off_share(image, other):
     """The share of pixels in which some premultiplied channel differs by more
     than CHANNEL_STEP."""
-    bands = [ImageChops.difference(a, b) for a, b in zip(image.convert("RGBa").split(),
-                                                         other.convert("RGBa").split())]
-    worst = bands[0]
-    for band in bands[1:]:
-        worst = ImageChops.lighter(worst, band)
-    return worst.point(lambda v: 255 if v > CHANNEL_STEP else 0).histogram()[255] / (
-        image.width * image.height)
+    worst = reduce(ImageChops.lighter, ImageChops.difference(image.convert("RGBa"), other).split())
+    return worst.point(lambda v: 255 * (v > CHANNEL_STEP)).histogram()[255] / image.width ** 2
 
 
 def check_icons(groups, image, ico, expect):
