@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Dialnote where the machine offers little: run by environment.sh with no
+// Dialnote where the machine offers little: run by program.sh with no
 // network interface but the loopback, no browser, no Tahoma (only DejaVu
 // Sans among the fonts) and a home folder nobody can write to. Both windows
 // open: the local address reads 127.0.0.1, the web button does nothing and

@@ -1,29 +1,49 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Dialnote end to end, as a user meets it: the program installed into a
-# temporary prefix, started on a virtual X display without a window manager,
-# and driven with real pointer and keyboard input.
-#   program.sh CMAKE_COMMAND BUILD_DIR
-# Checks: the splash comes first and alone, the main window takes over
-# after about five seconds, typing 784 shows its explanation (copied from the
-# explanation box through the clipboard), dragging the title strip moves the
-# window, and the close image ends the program with status 0.
+# Dialnote end to end, as a user meets it on a bare machine: the program
+# installed into a temporary prefix, started on a virtual X display without a
+# window manager and driven with real pointer and keyboard input, with no
+# network interface but the loopback (in a private network namespace, where
+# the system allows one), no browser on the PATH, no Tahoma or Vazirmatn
+# (fontconfig sees only DejaVu Sans) and a home folder nobody can write to.
+#   program.sh CHECK_PROGRAM CMAKE_COMMAND BUILD_DIR
+# environment_check looks inside the windows first. Then the splash comes
+# first and alone, the main window takes over after about five seconds,
+# typing 784 shows its explanation (copied from the explanation box through
+# the clipboard), the web-site button without a browser harms nothing,
+# dragging the title strip moves the window, and the close image ends the
+# program with status 0.
 set -euo pipefail
-
-cmake_command=$1
-build_dir=$2
-
+check_program=$1
 source "$(dirname "$0")/lib.sh"
 e2e_setup xwininfo xprop xclip
 now() { date +%s.%N; }
 
-echo "-- installing into a temporary prefix"
-"$cmake_command" --install "$build_dir" --prefix "$work/prefix" >"$work/install.log"
+"$2" --install "$3" --prefix "$work/prefix" >"$work/install.log"
 program="$work/prefix/bin/dialnote"
-[ -x "$program" ] || fail "the install holds no bin/dialnote"
+dejavu=$(fc-match -f '%{file}' 'DejaVu Sans')
+[ -f "$dejavu" ] || fail "DejaVu Sans is not installed"
+cat >"$work/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><dir>$(dirname "$dejavu")</dir><cachedir>$work/fonts</cachedir></fontconfig>
+CONF
+mkdir -p "$work/empty-bin"
+bare=(env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u DBUS_SESSION_BUS_ADDRESS
+  PATH="$work/empty-bin" HOME=/dev/null/home FONTCONFIG_FILE="$work/fonts.conf"
+  QT_QPA_PLATFORM=xcb)
+# A private network namespace, whose only interface is a loopback that is down.
+if unshare -rn true 2>/dev/null; then
+  bare=(unshare -rn "${bare[@]}")
+else
+  echo "-- no private network namespace on this system; the address check is skipped"
+  bare+=(DIALNOTE_NETWORK_PRESENT=1)
+fi
+echo "-- inside the windows"
+"${bare[@]}" "$check_program" || fail "the windows do not hold up in a bare environment"
 
 echo "-- the splash window comes first, alone"
-QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+"${bare[@]}" "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 one_window() { [ "$(visible_windows | wc -l)" -eq 1 ]; }
 poll 20 one_window || fail "no window appeared"
@@ -61,7 +81,10 @@ copied_explanation() {
 poll 10 copied_explanation ||
   fail "the explanation box holds: $(xclip -o -selection clipboard 2>/dev/null)"
 
-echo "-- dragging the title strip moves the window"
+echo "-- the web-site button without a browser, then dragging the title strip"
+xdotool mousemove $((left + 164)) $((top + 404)) click 1
+sleep 0.5
+kill -0 "$app_pid" 2>/dev/null || fail "the web-site button without a browser ended the program"
 xdotool mousemove $((left + 100)) $((top + 15)) mousedown 1
 xdotool mousemove $((left + 120)) $((top + 25))
 xdotool mousemove $((left + 140)) $((top + 40)) mouseup 1

@@ -1,136 +1,213 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The Windows resources of a Dialnote executable, read back and checked.
 
-Reads them from the resource script, compiled with a cross windres (on any
-machine), or from a built executable (Dialnote.exe, dialnote.com): the fixed
-version data, every string of the string table and the translation entry;
-both icon groups (icon_check.py); the application manifest
-(manifest_check.py). Every resource is in English (United States).
+Reads them from a built executable (Dialnote.exe, dialnote.com) or from the
+resource script, compiled with the cross windres and linked into a bare DLL
+(on any machine): the fixed version data, every version string and the
+translation; the two icon groups; the application manifest, element by
+element as Windows reads it (an element in the wrong namespace or place is
+one Windows ignores). Every resource is in English (United States).
+With --setup, also the setup program's version data, DPI awareness and icon.
 
-With --setup, also the setup program's: its version data, its DPI awareness,
-and its icon in every size.
+Icon group 1 (index 0) is the program icon as the about box extracts it: one
+48 x 48 image of 256 colours with a 1-bit mask, image id 30001, byte for
+byte the program's .ico file. Group 2 (index 1) holds the sizes Windows asks
+for, each 32-bit with alpha (the 256 one a PNG), and each drawn for its size.
 """
 import argparse
-import struct
+import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ElementTree
+from functools import reduce
 from pathlib import Path
 
-import resource_reader
-from icon_check import SIZES, check_icons, group_entries
-from manifest_check import SETTINGS_2005, V3, check_manifest
-from resource_reader import RT_GROUP_ICON, RT_ICON, RT_MANIFEST, RT_VERSION
+import pefile
+from PIL import Image, ImageChops
 
-ENGLISH_US = 0x0409
+RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
+SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
+# A drawn size differs from a box-filter downscale of the 256 in the edges it
+# snaps to its own pixels: a seventh to a third of its pixels by more than
+# this step of a channel. A resampled one differs in under 1 %, and icon.svg
+# rendered at each size without snapping in under 3 %.
+CHANNEL_STEP = 32
+DRAWN_SHARE = 0.05
 
-
-def version_node(data, at=0):
-    """One node of the version tree: (key, value bytes, children, text)."""
-    length, value_length, is_text = struct.unpack_from("<HHH", data, at)
-    end = at + 6
-    while struct.unpack_from("<H", data, end)[0] != 0:
-        end += 2
-    key = data[at + 6:end].decode("utf-16-le")
-    value_at = (end + 2 + 3) & ~3
-    value_size = value_length * 2 if is_text else value_length
-    value = data[value_at:value_at + value_size]
-    children = []
-    child = (value_at + value_size + 3) & ~3
-    while child < at + length:
-        node = version_node(data, child)
-        children.append(node)
-        child = (child + node[4] + 3) & ~3
-    return key, value, children, bool(is_text), length
+V1 = "{urn:schemas-microsoft-com:asm.v1}"
+V3 = "{urn:schemas-microsoft-com:asm.v3}"
+COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
+SETTINGS = V3 + "application/" + V3 + "windowsSettings/{http://schemas.microsoft.com/SMI/"
+DPI_AWARE = SETTINGS + "2005/WindowsSettings}dpiAware"
 
 
-def text(value):
-    return value.decode("utf-16-le").rstrip("\0")
+def attributes(*names):
+    return lambda element: tuple(element.get(name) for name in names)
 
 
-def check_version(payload, file_name, options, expect):
-    key, fixed, children, _, _ = version_node(payload)
-    expect("version root", key, "VS_VERSION_INFO")
-    fields = struct.unpack("<13I", fixed)
+def text(element):
+    return (element.text or "").strip()
+
+
+# (what, path from the root, what is read of each element, what is wanted)
+MANIFEST = [
+    ("identity (type, version, architecture)", V1 + "assemblyIdentity",
+     attributes("type", "version", "processorArchitecture"), [("win32", "{version}.0", "amd64")]),
+    ("requested execution level", f"{V3}trustInfo/{V3}security/{V3}requestedPrivileges/"
+     f"{V3}requestedExecutionLevel", attributes("level", "uiAccess"), [("asInvoker", "false")]),
+    ("supported systems", f"{COMPATIBILITY}compatibility/{COMPATIBILITY}application/"
+     f"{COMPATIBILITY}supportedOS", attributes("Id"), [("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",)]),
+    ("dpiAware", DPI_AWARE, text, ["true/pm"]),
+    ("dpiAwareness", SETTINGS + "2016/WindowsSettings}dpiAwareness", text, ["PerMonitorV2"]),
+    ("activeCodePage", SETTINGS + "2019/WindowsSettings}activeCodePage", text, ["UTF-8"]),
+    ("dependencies", f"{V1}dependency/{V1}dependentAssembly/{V1}assemblyIdentity",
+     lambda element: dict(element.attrib),
+     [{"type": "win32", "name": "Microsoft.Windows.Common-Controls", "version": "6.0.0.0",
+       "processorArchitecture": "*", "publicKeyToken": "6595b64144ccf1df", "language": "*"}]),
+]
+
+
+def linked_script(windres, preprocessor, script, folder):
+    """The resource script compiled and linked into a DLL of nothing else."""
+    objects, library = Path(folder) / "resources.o", Path(folder) / "resources.dll"
+    subprocess.run([windres, f"--preprocessor={preprocessor}", "--preprocessor-arg=-E",
+                    "--preprocessor-arg=-xc", "--preprocessor-arg=-DRC_INVOKED", "-O", "coff",
+                    script, objects], check=True)
+    linker = Path(windres).with_name(Path(windres).name.replace("windres", "ld"))
+    subprocess.run([linker, "--dll", "-e", "0", "-o", library, objects], check=True)
+    return library
+
+
+def resources(pe):
+    """{(type, name): (language, payload)} of an executable."""
+    found = {}
+    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if hasattr(pe, "DIRECTORY_ENTRY_RESOURCE") else []:
+        for name in kind.directory.entries:
+            for language in name.directory.entries:
+                where = language.data.struct
+                found[kind.id, name.id if name.name is None else str(name.name)] = (
+                    language.id, pe.get_data(where.OffsetToData, where.Size))
+    return found
+
+
+def icon_groups(executable, folder):
+    """{group name: Pillow's icon file} of the icon groups, as .ico files."""
+    out = Path(folder) / (Path(executable).name + ".icons")
+    out.mkdir()
+    subprocess.run(["wrestool", "-x", "-t14", "-o", str(out), str(executable)], check=True)
+    return {int(ico.stem.split("_")[2]): Image.open(ico) for ico in sorted(out.glob("*.ico"))}
+
+
+def version_data(pe):
+    """The fixed version data, the string tables' strings and the translation."""
+    fixed = pe.VS_FIXEDFILEINFO[0] if hasattr(pe, "VS_FIXEDFILEINFO") else None
+    tables, translation = {}, []
+    for info in (block for blocks in getattr(pe, "FileInfo", []) for block in blocks):
+        for table in getattr(info, "StringTable", []):
+            tables[table.LangID.decode()] = {k.decode(): v.decode() for k, v in table.entries.items()}
+        translation += [var.entry for var in getattr(info, "Var", [])]
+    return fixed, tables, translation
+
+
+def off_share(image, other):
+    """The share of pixels in which some premultiplied channel differs by more
+    than CHANNEL_STEP."""
+    worst = reduce(ImageChops.lighter, ImageChops.difference(image.convert("RGBa"), other).split())
+    return worst.point(lambda v: 255 * (v > CHANNEL_STEP)).histogram()[255] / image.width ** 2
+
+
+def check_icons(groups, image, ico, expect):
+    """`image` is the resource of id 30001, `ico` the program's .ico file."""
+    expect("icon groups, in the order of their indexes", sorted(groups), [1, 2])
+    if 1 in groups:
+        entry = groups[1].ico.entry
+        expect("icon group 1 (width, height, colours, planes, bits, bytes)",
+               [(e["width"], e["height"], e["nb_color"], e["planes"], e["bpp"], e["size"]) for e in entry],
+               [(48, 48, 0, 1, 8, 3752)])
+        at = Image.open(ico).ico.entry[0]
+        expect("image 30001 is, byte for byte, the image of the program's .ico",
+               image == Path(ico).read_bytes()[at["offset"]:at["offset"] + at["size"]], True)
+    sized = groups[2].ico if 2 in groups else None
+    entries = sized.entry if sized else []
+    expect("icon group 2 (size, planes, bits)",
+           sorted((e["width"], e["planes"], e["bpp"]) for e in entries), [(s, 1, 32) for s in SIZES])
+    pictures = {}
+    for index, width in enumerate(e["width"] for e in entries):
+        picture = pictures[width] = sized.frame(index)
+        expect(f"the {width}-pixel image (format, mode, size)",
+               (picture.format == "PNG", picture.mode, picture.size),
+               (width == 256, "RGBA", (width, width)))
+        alpha = picture.getchannel("A")
+        expect(f"the {width}-pixel image has a transparent corner, an opaque middle and "
+               "soft edges", (alpha.getpixel((0, 0)), alpha.getpixel((width // 2,) * 2),
+                              any(alpha.histogram()[1:255])), (0, 255, True))
+    if 256 in pictures:
+        for size, picture in pictures.items():
+            share = off_share(picture, pictures[256].convert("RGBa").resize(
+                (size, size), Image.Resampling.BOX))
+            if size < 256 and share < DRAWN_SHARE:
+                expect(f"the {size}-pixel image is drawn, not the 256 one resampled: share of "
+                       f"pixels off a downscale", round(share, 3), f">= {DRAWN_SHARE}")
+
+
+def check_manifest(data, version, expect):
+    expect("manifest starts with a byte-order mark", data.startswith(b"\xef\xbb\xbf"), False)
+    try:
+        root = ElementTree.fromstring(data)
+    except ElementTree.ParseError as error:
+        return expect("manifest is well-formed XML", str(error), "well-formed")
+    expect("manifest root and version", (root.tag, root.get("manifestVersion")),
+           (V1 + "assembly", "1.0"))
+    for what, path, read, wanted in MANIFEST:
+        if what.startswith("identity"):
+            wanted = [tuple(value.format(version=version) for value in wanted[0])]
+        expect(what, [read(element) for element in root.findall(path)], wanted)
+
+
+def check(executable, groups, file_name, options, expect):
+    pe = pefile.PE(executable)
+    found = resources(pe)
+    for (kind, name), (language, _) in found.items():
+        expect(f"language of resource {kind}/{name}", language, 0x0409)
+    names = {}
+    for kind, name in sorted(found, key=str):
+        names.setdefault(kind, []).append(name)
+    expect("version, manifest resources and the program icon's image id",
+           (names.get(RT_VERSION), names.get(RT_MANIFEST), 30001 in names.get(RT_ICON, [])),
+           ([1], [1], True))
+    fixed, tables, translation = version_data(pe)
     expect("fixed version data (signature, layout, file 2.0.0.0, product 2.0.0.0, flags mask,"
-           " flags, OS, type, subtype, date)", fields,
+           " flags, OS, type, subtype, date)", fixed and tuple(
+        field["Value"] for name, field in fixed.dump_dict().items() if name != "Structure"),
            (0xFEEF04BD, 0x00010000, 0x00020000, 0, 0x00020000, 0, 0, 0, 4, 1, 0, 0, 0))
-    blocks = {node[0]: node for node in children}
-    tables = blocks.get("StringFileInfo", ("", b"", [], False, 0))[2]
-    expect("string tables", [table[0] for table in tables], ["040904B0"])
-    strings = {node[0]: text(node[1]) for table in tables for node in table[2]}
-    expect("strings", strings, {
-        "CompanyName": options.maker,
-        "FileDescription": options.web,
-        "FileVersion": "2.00",
-        "InternalName": "Dialnote",
-        "OriginalFilename": file_name,
-        "ProductName": "دايالنوت",
-        "ProductVersion": "2.00",
-    })
-    variables = blocks.get("VarFileInfo", ("", b"", [], False, 0))[2]
-    expect("translation", [(node[0], node[1]) for node in variables],
-           [("Translation", struct.pack("<HH", 0x0409, 0x04B0))])
+    expect("string tables and their strings", tables, {"040904B0": {
+        "CompanyName": options.maker, "FileDescription": options.web, "FileVersion": "2.00",
+        "InternalName": "Dialnote", "OriginalFilename": file_name, "ProductName": "دايالنوت",
+        "ProductVersion": "2.00"}})
+    expect("translation", translation, [{b"Translation": "0x0409 0x04b0"}])
+    check_icons(groups, found.get((RT_ICON, 30001), (0, b""))[1], options.ico, expect)
+    if (RT_MANIFEST, 1) in found:
+        check_manifest(found[RT_MANIFEST, 1][1], options.version, expect)
 
 
-def check(entries, file_name, options, expect):
-    by_type = {}
-    for kind, name, language, payload in entries:
-        expect(f"language of resource {kind}/{name}", language, ENGLISH_US)
-        by_type.setdefault(kind, {})[name] = payload
-
-    versions = by_type.get(RT_VERSION, {})
-    expect("version resources", list(versions), [1])
-    if 1 in versions:
-        check_version(versions[1], file_name, options, expect)
-
-    check_icons(by_type.get(RT_GROUP_ICON, {}), by_type.get(RT_ICON, {}),
-                Path(options.ico).read_bytes(), expect)
-
-    manifests = by_type.get(RT_MANIFEST, {})
-    expect("manifests", list(manifests), [1])
-    if 1 in manifests:
-        check_manifest(manifests[1], options.version, expect)
-
-
-def strings_of(payload):
-    """Every string of a version resource's string tables."""
-    _, _, children, _, _ = version_node(payload)
-    return {node[0]: text(node[1]) for block in children if block[0] == "StringFileInfo"
-            for table in block[2] for node in table[2]}
-
-
-def check_setup(entries, options, expect):
-    by_type = {}
-    for kind, name, _, payload in entries:
-        by_type.setdefault(kind, {})[name] = payload
-    versions = list(by_type.get(RT_VERSION, {}).values())
-    expect("setup version resources", len(versions), 1)
-    if versions:
-        fixed = struct.unpack("<13I", version_node(versions[0])[1])
-        major, minor, patch = (int(part) for part in options.version.split("."))
-        expect("setup's fixed file and product versions", fixed[2:6],
-               ((major << 16) | minor, patch << 16) * 2)
-        strings = strings_of(versions[0])
-        wanted = {
-            "ProductName": "Dialnote",
-            "ProductVersion": options.version,
-            "FileVersion": options.version,
-            "FileDescription": f"Dialnote {options.version} Setup",
-            "CompanyName": options.maker,
-            "LegalCopyright": options.copyright,
-        }
-        expect("setup's version strings", {key: strings.get(key) for key in wanted}, wanted)
-    manifests = list(by_type.get(RT_MANIFEST, {}).values())
-    dpi_aware = []
-    if manifests:
-        root = ElementTree.fromstring(manifests[0])
-        dpi_aware = [(e.text or "").strip() for e in root.findall(
-            f"{V3}application/{V3}windowsSettings/{SETTINGS_2005}dpiAware")]
-    expect("setup's DPI awareness", dpi_aware, ["true"])
-    groups = [group_entries(group) or [] for group in by_type.get(RT_GROUP_ICON, {}).values()]
-    expect("setup's icon (sizes, bits)", [sorted((w, bits) for w, _, _, _, bits, _, _ in group)
-                                          for group in groups], [[(s, 32) for s in SIZES]])
+def check_setup(setup, groups, options, expect):
+    pe = pefile.PE(setup)
+    fixed, tables, _ = version_data(pe)
+    major, minor, patch = (int(part) for part in options.version.split("."))
+    expect("setup's fixed file and product versions", fixed and (
+        fixed.FileVersionMS, fixed.FileVersionLS, fixed.ProductVersionMS, fixed.ProductVersionLS),
+        ((major << 16) | minor, patch << 16) * 2)
+    wanted = {"ProductName": "Dialnote", "ProductVersion": options.version,
+              "FileVersion": options.version, "FileDescription": f"Dialnote {options.version} Setup",
+              "CompanyName": options.maker, "LegalCopyright": options.copyright}
+    strings = {key: value for table in tables.values() for key, value in table.items()}
+    expect("setup's version strings", {key: strings.get(key) for key in wanted}, wanted)
+    manifests = [payload for (kind, _), (_, payload) in resources(pe).items() if kind == RT_MANIFEST]
+    expect("setup's DPI awareness", [text(e) for m in manifests[:1]
+                                     for e in ElementTree.fromstring(m).findall(DPI_AWARE)], ["true"])
+    expect("setup's icon (sizes, bits)", [sorted((e["width"], e["bpp"]) for e in group.ico.entry)
+                                          for group in groups.values()], [[(s, 32) for s in SIZES]])
 
 
 def main():
@@ -151,8 +228,6 @@ def main():
         arguments.error("--rc needs --windres and --preprocessor")
     if options.setup and not options.copyright:
         arguments.error("--setup needs --copyright")
-    if not options.rc and not options.executable and not options.setup:
-        arguments.error("nothing to check: give --rc, --executable or --setup")
 
     failures = []
 
@@ -162,23 +237,23 @@ def main():
                 failures.append(f"{where}: {what}: {actual!r}, wanted {wanted!r}")
         return expect
 
-    for script, file_name in options.rc:
-        entries = resource_reader.compile_script(options.windres, options.preprocessor, script)
-        check(entries, file_name, options, expecter(f"{file_name} (compiled script)"))
-    for executable in options.executable:
-        file_name = Path(executable).name
-        entries = resource_reader.executable_entries(Path(executable).read_bytes())
-        check(entries, file_name, options, expecter(file_name))
-    if options.setup:
-        entries = resource_reader.executable_entries(Path(options.setup).read_bytes())
-        check_setup(entries, options, expecter(Path(options.setup).name))
-
+    with tempfile.TemporaryDirectory() as folder:
+        checked = [(Path(e), Path(e).name, Path(e).name) for e in options.executable]
+        for i, (script, file_name) in enumerate(options.rc):
+            library = linked_script(options.windres, options.preprocessor, script, f"{folder}")
+            library = library.rename(Path(folder) / f"{i}.dll")
+            checked.append((library, file_name, f"{file_name} (compiled script)"))
+        for executable, file_name, where in checked:
+            check(executable, icon_groups(executable, folder), file_name, options, expecter(where))
+        if options.setup:
+            check_setup(options.setup, icon_groups(options.setup, folder), options,
+                        expecter(Path(options.setup).name))
+        if not checked and not options.setup:
+            arguments.error("nothing to check: give --rc, --executable or --setup")
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
     if not failures:
-        checked = [file_name for _, file_name in options.rc] + options.executable
-        checked += [options.setup] if options.setup else []
-        print(f"passed: {', '.join(str(Path(name).name) for name in checked)}")
+        print(f"passed: {', '.join(where for _, _, where in checked)} {options.setup or ''}")
     return 1 if failures else 0
 
 

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Finds a Dialnote window in a compositor's screenshot by the top edge of its
 title strip and checks that its top corners show the desktop behind it.
@@ -10,29 +10,13 @@ WIDTH is in logical pixels; at SCALE 2 every pixel of the cut is two.
 Prints the window's place and exits 0 when found with see-through corners,
 1 when found with painted corners, 2 when no such window is in the picture.
 """
-import subprocess
 import sys
+
+from PIL import Image
 
 TITLE_EDGE = (0x2A, 0x4D, 0xAB)   # the title strip's top row
 CUT = [5, 3, 2, 1, 1]             # pixels cut from each top corner, rows 0 to 4
 KEY = (0x00, 0xFF, 0xFF)
-
-
-def read_ppm(path):
-    data = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
-                          capture_output=True).stdout
-    fields, offset = [], 0
-    while len(fields) < 4:  # magic, width, height, maximum
-        while data[offset:offset + 1].isspace():
-            offset += 1
-        end = offset
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[offset:end])
-        offset = end
-    width, height = int(fields[1]), int(fields[2])
-    pixels = data[offset + 1:]
-    return width, height, lambda x, y: tuple(pixels[3 * (y * width + x):3 * (y * width + x) + 3])
 
 
 def main():
@@ -40,16 +24,18 @@ def main():
     window_width = int(sys.argv[2]) * scale
     cuts = [CUT[row // scale] * scale for row in range(len(CUT) * scale)]
     desktop = tuple(int(background[i:i + 2], 16) for i in (0, 2, 4))
-    width, height, pixel = read_ppm(path)
+    picture = Image.open(path).convert("RGB")
+    width, height = picture.size
+    pixels = picture.load()
     run = window_width - 2 * cuts[0]
     for top in range(height):
         x = 0
         while x < width:
-            if pixel(x, top) != TITLE_EDGE:
+            if pixels[x, top] != TITLE_EDGE:
                 x += 1
                 continue
             start = x
-            while x < width and pixel(x, top) == TITLE_EDGE:
+            while x < width and pixels[x, top] == TITLE_EDGE:
                 x += 1
             if x - start != run:
                 continue
@@ -58,7 +44,7 @@ def main():
             for row, cut in enumerate(cuts):
                 for dx in range(cut):
                     for px in (left + dx, left + window_width - 1 - dx):
-                        seen[(px, top + row)] = pixel(px, top + row)
+                        seen[(px, top + row)] = pixels[px, top + row]
             wrong = {p: c for p, c in seen.items() if c != desktop}
             print(f"window {window_width} wide at {left},{top}")
             if wrong:
@@ -67,7 +53,7 @@ def main():
                     print(f"  corner pixel {px - left},{py - top}: #{bytes(c).hex()} ({kind})")
                 return 1
             # The pixel beside the cut is the window's own.
-            if pixel(left + cuts[0], top) != TITLE_EDGE:
+            if pixels[left + cuts[0], top] != TITLE_EDGE:
                 return 1
             return 0
     return 2

@@ -15,46 +15,28 @@ scale=${3:-1}
 here=$(cd "$(dirname "$0")" && pwd)
 background=207040   # the desktop's colour, which the corners must show
 
-for tool in weston weston-screenshooter convert python3; do
+for tool in weston weston-screenshooter; do
   command -v "$tool" >/dev/null || { echo "skipped: no $tool"; exit 77; }
 done
 plugin_dir=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
 ls "$plugin_dir"/platforms/libqwayland-* >/dev/null 2>&1 || { echo "skipped: no qt6-wayland"; exit 77; }
 
+source "$here/../e2e/lib.sh"
 work=$(mktemp -d)
 weston_pid=""
 app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  for log in weston program; do
-    [ -s "$work/$log.log" ] && { echo "-- $log.log" >&2; tail -n 20 "$work/$log.log" >&2; }
-  done
-  exit 1
-}
+trap '[ -n "$app_pid" ] && stop "$app_pid"; [ -n "$weston_pid" ] && stop "$weston_pid"; rm -rf "$work"' EXIT
 
 "$cmake_command" --install "$build_dir" --prefix "$work/prefix" >/dev/null || fail "install"
-
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-cat >"$work/weston.ini" <<INI
-[core]
-idle-time=0
-[shell]
-background-color=0xff$background
-panel-position=none
-INI
+printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff%s\npanel-position=none\n' \
+  "$background" >"$work/weston.ini"
 weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --scale="$scale" \
   --socket=dialnote-test --config="$work/weston.ini" --debug >"$work/weston.log" 2>&1 &
 weston_pid=$!
-for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/dialnote-test" ] && break; sleep 0.1; done
-[ -S "$XDG_RUNTIME_DIR/dialnote-test" ] || fail "weston did not start"
+listening() { [ -S "$XDG_RUNTIME_DIR/dialnote-test" ]; }
+poll 10 listening || fail "weston did not start: $(tail -n 20 "$work/weston.log")"
 export WAYLAND_DISPLAY=dialnote-test
 
 # shows WIDTH: waits until a screenshot holds a window that wide, then checks
@@ -62,12 +44,12 @@ export WAYLAND_DISPLAY=dialnote-test
 shows() {
   local status=2 shot
   for _ in $(seq 40); do
-    rm -f "$work"/shots/*.png
-    (mkdir -p "$work/shots" && cd "$work/shots" && weston-screenshooter >/dev/null 2>&1)
+    rm -rf "$work/shots" && mkdir "$work/shots"
+    (cd "$work/shots" && weston-screenshooter >/dev/null 2>&1)
     shot=$(ls "$work"/shots/*.png 2>/dev/null | head -n 1)
     if [ -n "$shot" ]; then
       status=0
-      python3 "$here/corners.py" "$shot" "$1" "$scale" "$background" >"$work/corners.txt" || status=$?
+      "$here/corners.py" "$shot" "$1" "$scale" "$background" >"$work/corners.txt" || status=$?
       [ "$status" -ne 2 ] && break
     fi
     sleep 0.25
@@ -83,8 +65,7 @@ shows 332 || fail "the splash did not show with see-through corners"
 echo "-- the main window takes over, with see-through corners"
 shows 348 || fail "the main window did not show with see-through corners"
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended by itself"
-kill "$app_pid"
-wait "$app_pid" 2>/dev/null
+stop "$app_pid"
 app_pid=""
 # Qt's Wayland plugin reports surface and protocol trouble on stderr.
 if grep -iE 'wayland|surface|protocol|warning|error' "$work/program.log"; then

@@ -1,73 +1,124 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Dialnote.exe end to end under Wine on a virtual X display, in a fresh Wine
-# prefix: the splash comes first and hands over after about five seconds;
-# the main window is 348 x 429, borderless, with see-through top corners;
-# typing 784 shows its explanation (copied through the clipboard); the about
-# box opens and closes; the exit button ends the program with status 0.
-#   e2e.sh DIALNOTE_EXE
+# Dialnote.exe end to end under Wine on a virtual X display, in a fresh
+# prefix whose LogPixels is DPI (96 is 100 %, 120 is 125 %, 144 is 150 %):
+# the splash comes first and hands over after about five seconds; each
+# window comes at its design size (332 x 130, 348 x 429) times DPI/96, its
+# see-through top corners show the desktop, with no key-colour (#00FFFF)
+# fringe anywhere in it and no gap across its top rows; typing 784 shows its
+# explanation (copied through the clipboard); the about box opens and
+# closes; the exit button ends the program with status 0. No text is clipped
+# (text_fit_probe.exe, in the same prefix), and no more explanations outgrow
+# their box than at 96 dpi. All along, under Wine's relay trace of winmm's
+# timer functions, nothing calls timeBeginPeriod (which raises the timer
+# resolution for the whole machine) or timeSetEvent (the multimedia timer,
+# which Qt uses for intervals up to 20 ms and for every precise timer), while
+# the trace shows the window timers' SetTimer, so that the check cannot pass
+# on an empty one. Screenshots are kept beside the executable:
+# wine-splash-DPIdpi.png, wine-main-window-DPIdpi.png.
+#   e2e.sh DPI DIALNOTE_EXE TEXT_FIT_PROBE_EXE
 set -euo pipefail
-exe=$(realpath "$1")
-source "$(dirname "$0")/../e2e/lib.sh"
+dpi=$1
+exe=$(realpath "$2")
+probe=$(realpath "$3")
+pictures=$(dirname "$exe")
 source "$(dirname "$0")/prefix.sh"
-e2e_setup xwininfo xclip import wine
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
+wine_test_setup xwininfo xclip import
 now() { date +%s.%N; }
+# At 100 % first: how many explanations are longer than their box shows.
+wine "$probe" 96 >"$work/probe-96.log" 2>&1 || { cat "$work/probe-96.log"; fail "text clipped at 96 dpi"; }
+longer_at_100=$(sed -n 's/.*explanations longer: \([0-9]*\).*/\1/p' "$work/probe-96.log")
+wineserver -k 2>/dev/null || true
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
+  /d 'winmm.timeSetEvent;winmm.timeBeginPeriod;winmm.timeEndPeriod;user32.SetTimer' /f >/dev/null 2>&1
+wineserver --wait || true
 
-echo "-- a fresh Wine prefix, with Wine's fonts"
-wine_fresh_prefix "$WINEPREFIX"
-
-windows_of_size() {
-  xwininfo -root -tree | awk -v size="$1" '$0 ~ " "size"\\+" {print $1}'
+scaled() { awk -v n="$1" -v dpi="$dpi" 'BEGIN {printf "%d", n * dpi / 96 + 0.5}'; }
+# The window whose size is W x H, within a pixel when scaled.
+slack=$((dpi == 96 ? 0 : 1))
+window_near() {
+  xwininfo -root -tree | awk -v w="$1" -v h="$2" -v slack="$slack" '
+    match($0, / [0-9]+x[0-9]+\+/) {
+      split(substr($0, RSTART + 1, RLENGTH - 2), size, "x")
+      if (size[1] - w <= slack && w - size[1] <= slack && size[2] - h <= slack && h - size[2] <= slack) print $1
+    }' | head -n 1
 }
-one_of_size() { [ -n "$(windows_of_size "$1")" ] && [ "$(windows_of_size "$1" | wc -l)" -eq 1 ]; }
+root_colour=$(import -window root -depth 8 -crop 1x1+0+0 txt:- 2>/dev/null | awk 'NR == 2 {print $3}')
 
-wine "$exe" >"$work/program.log" 2>&1 &
+# Checks the window `id` on screen: its corners show the desktop, no pixel
+# of it is the key colour, and its top rows are whole across the middle.
+check_window() {
+  local id=$1 name=$2 picture=$3 left top size width height
+  read -r left top <<<"$(place_of "$id")"
+  size=$(size_of "$id")
+  width=${size%x*} height=${size#*x}
+  import -window root -depth 8 -crop "${width}x${height}+${left}+${top}" "$work/$name.txt" 2>/dev/null
+  import -window "$id" "$picture" 2>/dev/null || true
+  pixel() { awk -v at="$1,$2:" '$1 == at {print $3; exit}' "$work/$name.txt"; }
+  for x in 0 $((width - 1)); do
+    [ "$(pixel "$x" 0)" = "$root_colour" ] ||
+      fail "$name: corner pixel $x,0 is $(pixel "$x" 0), not the desktop's $root_colour"
+  done
+  local fringe
+  fringe=$(awk '$3 == "#00FFFF" {print $1}' "$work/$name.txt" | head -n 5 | tr '\n' ' ')
+  [ -z "$fringe" ] || fail "$name: key-colour pixels at ${fringe}(see $picture)"
+  for y in $(seq 0 $(($(scaled 12) - 1))); do
+    [ "$(pixel $((width / 2)) "$y")" != "$root_colour" ] ||
+      fail "$name: row $y is see-through in the middle (see $picture)"
+  done
+  # At 100 % the cut is exact: five pixels of the top row at each corner.
+  if [ "$dpi" = 96 ]; then
+    for x in 4 $((width - 5)); do
+      [ "$(pixel "$x" 0)" = "$root_colour" ] || fail "$name: corner pixel $x,0 is $(pixel "$x" 0)"
+    done
+    [ "$(pixel 5 0)" = "#2A4DAB" ] || fail "$name: the title strip's edge at 5,0 is $(pixel 5 0)"
+  fi
+  echo "   $name: ${width}x${height}, corners clear, no key colour, $(basename "$picture")"
+}
+
+WINEDEBUG=-all,+relay wine "$exe" >"$work/program.log" 2>"$work/trace.log" &
 app_pid=$!
-echo "-- the splash window comes first"
-poll 60 one_of_size 332x130 || fail "no 332x130 splash window appeared"
+echo "-- the splash window comes first, at $(scaled 332)x$(scaled 130)"
+splash_shown() { splash=$(window_near "$(scaled 332)" "$(scaled 130)"); [ -n "$splash" ]; }
+poll 60 splash_shown || fail "no splash window of $(scaled 332)x$(scaled 130): $(xwininfo -root -tree | grep -E '[0-9]+x[0-9]+\+' | head)"
 splash_seen=$(now)
-echo "-- the main window takes over"
-main_alone() { one_of_size 348x429 && [ -z "$(windows_of_size 332x130)" ]; }
+sleep 1  # its labels drawn
+check_window "$splash" splash "$pictures/wine-splash-${dpi}dpi.png"
+
+echo "-- the main window takes over, at $(scaled 348)x$(scaled 429)"
+main_alone() {
+  main=$(window_near "$(scaled 348)" "$(scaled 429)")
+  [ -n "$main" ] && [ -z "$(window_near "$(scaled 332)" "$(scaled 130)")" ]
+}
 poll 20 main_alone || fail "the main window did not replace the splash"
 splash_seconds=$(awk -v from="$splash_seen" -v to="$(now)" 'BEGIN {printf "%.2f", to - from}')
 echo "   the splash stayed ${splash_seconds} s"
 awk -v s="$splash_seconds" 'BEGIN {exit !(s > 3)}' || fail "the splash left after ${splash_seconds} s"
-main=$(windows_of_size 348x429)
 read -r left top <<<"$(place_of "$main")"
-
-echo "-- the top corners are see-through"
-import -window root -depth 8 -crop 348x2+"$left"+"$top" "$work/top.txt" 2>/dev/null
-pixel() { awk -v at="$1,$2:" '$1 == at {print $3}' "$work/top.txt"; }
-root_colour=$(import -window root -depth 8 -crop 1x1+0+0 txt:- 2>/dev/null | awk 'NR == 2 {print $3}')
-for x in 0 4 343 347; do
-  [ "$(pixel "$x" 0)" = "$root_colour" ] || fail "corner pixel $x,0 is $(pixel "$x" 0), not the desktop's $root_colour"
-done
-[ "$(pixel 5 0)" = "#2A4DAB" ] || fail "the title strip's edge at 5,0 is $(pixel 5 0)"
+at() { echo $((left + $(scaled "$1"))) $((top + $(scaled "$2"))); }
 
 echo "-- typing 784 shows its explanation"
-xdotool mousemove $((left + 136)) $((top + 200)) click 1 key End BackSpace BackSpace BackSpace
-xdotool type --delay 60 784
+type_784 "$left" "$top" "$dpi"
+sleep 1
+check_window "$main" "main window" "$pictures/wine-main-window-${dpi}dpi.png"
 expected="در حالي كه اين اتصال را در زمان log on استفاده مي كنيد شما نمي توانيد شماره بگيريد زيرا اين اتصال براي استفاده از نام كاربري پيكر بندي شده است كه متفاوت از نام كاربر روي smartcard مي باشد . چنانچه بخواهيد آنرا در زمان log on استفاده نماييد بايد براي استفاده از ( username ) روي كارت smart آنرا پيكربندي كنيد ."
 copied_explanation() {
-  xdotool mousemove $((left + 172)) $((top + 334)) click 1 key ctrl+a key ctrl+c
+  xdotool mousemove $(at 172 334) click 1 key ctrl+a key ctrl+c
   sleep 0.3
   [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$expected" ]
 }
 poll 15 copied_explanation ||
   fail "the explanation box holds: $(xclip -o -selection clipboard 2>/dev/null)"
-# A picture for a person to look at, beside the program.
-import -window "$main" "$(dirname "$exe")/wine-main-window.png" 2>/dev/null || true
 
 echo "-- the about box opens and closes"
-windows_before=$(xwininfo -root -tree | grep -c '^ *0x' || true)
-xdotool mousemove $((left + 60)) $((top + 404)) click 1
+xdotool mousemove $(at 60 404) click 1
 about_open() {
   local id
   for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
     [ "$id" = "$main" ] && continue
-    [ "$(size_of "$id")" = "348x429" ] && continue
+    [ "$(size_of "$id")" = "$(size_of "$main")" ] && continue
     about=$id
     return 0
   done
@@ -81,7 +132,7 @@ about_closed() { ! xwininfo -id "$about" 2>/dev/null | grep -q 'IsViewable'; }
 poll 10 about_closed || fail "the about box did not close"
 
 echo "-- the exit button ends the program with status 0"
-xdotool mousemove $((left + 284)) $((top + 404)) click 1
+xdotool mousemove $(at 284 404) click 1
 ended() { ! kill -0 "$app_pid" 2>/dev/null || [ "$(cut -d' ' -f3 "/proc/$app_pid/stat")" = Z ]; }
 poll 20 ended || fail "the program is still running"
 status=0
@@ -89,4 +140,21 @@ wait "$app_pid" || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 wineserver -k 2>/dev/null || true
+
+echo "-- the window timers alone"
+calls() { grep -c "Call $1(" "$work/trace.log" || true; }
+for call in user32.SetTimer winmm.timeSetEvent winmm.timeBeginPeriod; do echo "   $call: $(calls $call)"; done
+[ "$(calls user32.SetTimer)" -gt 0 ] || fail "the trace shows no SetTimer: $(head -c 2000 "$work/trace.log")"
+[ "$(calls winmm.timeSetEvent)" -eq 0 ] || fail "the multimedia timer was used"
+[ "$(calls winmm.timeBeginPeriod)" -eq 0 ] || fail "the timer resolution was raised"
+
+if [ "$dpi" != 96 ]; then
+  echo "-- no text clipped at $dpi dpi"
+  wine "$probe" "$dpi" >"$work/probe.log" 2>&1 || { cat "$work/probe.log"; fail "text clipped at $dpi dpi"; }
+  sed 's/^/   /' "$work/probe.log"
+  longer=$(sed -n 's/.*explanations longer: \([0-9]*\).*/\1/p' "$work/probe.log")
+  [ -n "$longer" ] && [ -n "$longer_at_100" ] || fail "the probe counted no explanations"
+  [ "$longer" -le "$longer_at_100" ] ||
+    fail "$longer explanations outgrow their box at $dpi dpi, against $longer_at_100 at 96 dpi"
+fi
 echo "-- passed"

@@ -13,12 +13,8 @@ set -euo pipefail
 exe=$(realpath "$1")
 planted=$(realpath "$2")
 component=$(realpath "$3")
-source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/prefix.sh"
-e2e_setup wine
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
-wine_fresh_prefix "$WINEPREFIX"
+wine_test_setup
 
 components=(MSWINSCK.ocx MS_XTools.ocx SkinControl.ocx)
 registered_all() {
@@ -28,20 +24,6 @@ registered_all() {
   done
 }
 
-# One start of the program from `cwd`, until both sets of registrations
-# (the window's creation and its activation) have reached the system's tool.
-run_from() {
-  local folder=$1 cwd=$2
-  (cd "$cwd" && exec wine "$folder/Dialnote.exe") >"$work/program.log" 2>&1 &
-  app_pid=$!
-  poll 60 registered_all "$folder" ||
-    fail "the system's regsvr32 did not register the components: $(ls -l "$folder")"
-  sleep 1  # a planted tool started alongside would have written by now
-  wineserver -k 2>/dev/null || true
-  stop "$app_pid"
-  app_pid=""
-}
-
 echo "-- the planted tool notes a start of its own"
 mkdir -p "$work/check"
 cp "$planted" "$work/check/regsvr32.exe"
@@ -49,7 +31,9 @@ wine "$work/check/regsvr32.exe" /s check >/dev/null 2>&1 || true
 [ -e "$work/check/started.txt" ] || fail "the planted tool noted nothing when it ran"
 
 # Dialnote.exe and the components in `program`, started from `current`, with
-# the planted tool in `planted_in` (one of the two): the tool never runs.
+# the planted tool in `planted_in` (one of the two), until both sets of
+# registrations (the window's creation and its activation) have reached the
+# system's tool: the planted one never runs.
 planted_run() {
   local where=$1 program=$2 current=$3 planted_in=$4 file
   echo "-- planted $where"
@@ -57,7 +41,12 @@ planted_run() {
   cp "$exe" "$program/Dialnote.exe"
   cp "$planted" "$planted_in/regsvr32.exe"
   for file in "${components[@]}"; do cp "$component" "$program/$file"; done
-  run_from "$program" "$current"
+  (cd "$current" && exec wine "$program/Dialnote.exe") >"$work/program.log" 2>&1 &
+  app_pid=$!
+  poll 60 registered_all "$program" ||
+    fail "the system's regsvr32 did not register the components: $(ls -l "$program")"
+  sleep 1  # a planted tool started alongside would have written by now
+  wine_stop
   [ ! -e "$planted_in/started.txt" ] ||
     fail "the regsvr32 $where ran: $(cat "$planted_in/started.txt")"
   echo "   the system's tool registered each component twice; the planted one never ran"

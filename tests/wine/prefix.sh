@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the Wine tests: a fresh Wine prefix, with Wine's own fonts in it
+# Sourced by every Wine test: a fresh Wine prefix, with Wine's own fonts in it
 # so that Tahoma is there. Making one (wineboot) takes some twenty seconds,
-# so a template is made once per build folder (DIALNOTE_WINE_TEMPLATE,
-# under a lock) and each test copies it; a copy has its own Wine server.
-# Without DIALNOTE_WINE_TEMPLATE each prefix is made from scratch.
+# so a template is made once per build folder (DIALNOTE_WINE_TEMPLATE, under
+# a lock) and each prefix copies it; a copy has its own Wine server. Without
+# DIALNOTE_WINE_TEMPLATE each prefix is made from scratch.
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
+export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Makes the prefix `$1` from scratch.
 wine_boot_prefix() {
@@ -30,4 +32,29 @@ wine_fresh_prefix() {
   ) 9>"$template.lock"
   cp -a "$template" "$1"
   rm -f "$1/.dialnote-ready"
+}
+
+# A test on a display of its own (e2e_setup, needing the tools named) in a
+# fresh prefix, $work/prefix, whose Wine server ends with the test.
+wine_test_setup() {
+  e2e_setup wine "$@"
+  export WINEPREFIX=$work/prefix
+  trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
+  wine_fresh_prefix "$WINEPREFIX"
+}
+
+# Types 784 into the code entry of the main window whose top left corner is
+# at X Y, at DPI (96 if not given).
+type_784() {
+  local dpi=${3:-96}
+  xdotool mousemove $(($1 + 136 * dpi / 96)) $(($2 + 200 * dpi / 96)) click 1 \
+    key End BackSpace BackSpace BackSpace
+  xdotool type --delay 60 784
+}
+
+# Ends the program started in the background as $app_pid, and its Wine server.
+wine_stop() {
+  wineserver -k 2>/dev/null || true
+  stop "$app_pid"
+  app_pid=""
 }

@@ -2,14 +2,13 @@
 // dialnote_artwork_generator DRAWINGS_DIR OUTPUT_DIR
 //
 // Draws all of Dialnote's artwork into OUTPUT_DIR: each picture as NAME.png
-// at scale 1 and NAME@2x.png at scale 2, and the Windows icons: dialnote.ico,
-// the 48 x 48, 256-colour program icon (and its image alone,
-// dialnote-48.icon, for the resource script), and dialnote-sizes.ico, the
-// icon drawn for each size Windows asks for. The pictures come from the SVG
+// at scale 1 and NAME@2x.png at scale 2, and the pictures of the Windows
+// icons, which icotool makes (assets/CMakeLists.txt): icon-256-colours.png,
+// the 48 x 48 program icon's, and program-icon-SIZE.png, the icon drawn for
+// each size Windows asks for. The pictures come from the SVG
 // drawings in DRAWINGS_DIR. Exits with
 // a message and status 1 if any drawing is unreadable or any file unwritable.
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -17,12 +16,10 @@
 #include <array>
 #include <cstdio>
 #include <span>
-#include <vector>
 
 #include "assets/artwork.h"
 #include "tools/artwork/chrome.h"
 #include "tools/artwork/drawings.h"
-#include "tools/artwork/ico_writer.h"
 #include "tools/artwork/program_icon.h"
 
 namespace dialnote::artwork {
@@ -100,24 +97,23 @@ struct Generator {
     Save(image, QStringLiteral("hand"), scale);
   }
 
-  void Write(const QString& name, const QByteArray& bytes) {
-    QFile file(output.filePath(name));
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-      Fail(QStringLiteral("cannot write ") + file.fileName());
-    }
-  }
-
   void Icon() {
     for (const int scale : {1, 2})
       Save(DrawnAlone("icon.svg", 48, scale), QStringLiteral("icon"), scale);
-    const QImage icon = DrawnAlone("icon.svg", 48, 1);
-    if (icon.isNull()) return;
-    Write(QStringLiteral("dialnote.ico"), IcoFile(icon));
-    Write(QStringLiteral("dialnote-48.icon"), IcoImage(icon));
-
-    std::vector<QImage> sizes;
-    for (const int size : kProgramIconSizes) sizes.push_back(DrawProgramIcon(size));
-    Write(QStringLiteral("dialnote-sizes.ico"), AlphaIcoFile(sizes));
+    // icotool makes an 8-bit icon only of a picture of at most 256 colours,
+    // and counts each shade of a soft edge as one: the 256-colour program
+    // icon's picture has each pixel at least half opaque made opaque, the
+    // others clear, as its 1-bit mask shows them.
+    QImage hard = DrawnAlone("icon.svg", 48, 1).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < hard.height(); ++y) {
+      for (int x = 0; x < hard.width(); ++x) {
+        const QRgb pixel = hard.pixel(x, y);
+        hard.setPixel(x, y, qAlpha(pixel) >= 128 ? pixel | 0xFF000000U : 0U);
+      }
+    }
+    Save(hard, QStringLiteral("icon-256-colours"), 1);
+    for (const int size : kProgramIconSizes)
+      Save(DrawProgramIcon(size), QStringLiteral("program-icon-%1").arg(size), 1);
   }
 
   void Everything() {
