@@ -58,7 +58,11 @@ constexpr std::string_view kHelpText =
     "redirect the answer to a file and open that:\n"
     "  dialnote 691 > 691.txt\n"
     "  notepad 691.txt\n"
-    "The symbol column of --list and --search is always readable.\n";
+    "The symbol column of --list and --search is always readable.\n"
+    "\n"
+    "On Windows the command is dialnote.com, which a prompt finds first for\n"
+    "\"dialnote\": call that from scripts. Dialnote.exe opens the windows,\n"
+    "whatever its arguments.\n";
 
 enum LongOnly : int { kList = 0x100, kSearch };
 

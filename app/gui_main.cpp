@@ -33,7 +33,11 @@ int dialnote::RunGui(int argc, char* argv[]) {
     return 1;
   }
   auto guard = std::make_unique<dialnote::DisplayFailureGuard>();
-  QApplication application(argc, argv);
+  // The windows read no command line: whatever the arguments, they open, and
+  // none reaches Qt's own options (-platform, -reverse, -style...). Qt sees
+  // the program's name alone.
+  int qt_argc = argc > 0 ? 1 : 0;
+  QApplication application(qt_argc, argv);
   guard.reset();
   QApplication::setApplicationName(dialnote::ToQString(kProjectName));
   QApplication::setApplicationVersion(

@@ -1,23 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote: given arguments, the lookup command; given none, the windows.
 //
-// The command is the same in three programs:
-// - Linux `dialnote`, which links no Qt and becomes (exec) the GUI program,
-//   installed under libexec/dialnote/, when it has no arguments;
-// - Windows `Dialnote.exe`, the GUI program itself (GUI subsystem), which runs
-//   the command in the console that started it when given arguments;
+// The command is the same in two programs, neither of which links Qt:
+// - Linux `dialnote`, which becomes (exec) the GUI program, installed under
+//   libexec/dialnote/, when it has no arguments;
 // - Windows `dialnote.com`, the console program that a prompt finds first
-//   (PATHEXT puts .COM before .EXE), which starts Dialnote.exe beside it when
-//   given no arguments.
+//   for `dialnote` (PATHEXT puts .COM before .EXE), which starts
+//   Dialnote.exe beside it when given no arguments. Dialnote.exe itself, a
+//   GUI program that no prompt waits for, reads no command line.
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "platform/console.h"
 
-#if defined(DIALNOTE_GUI_IN_PROCESS)
-#include "app/gui_main.h"
-#elif defined(_WIN32)
+#if defined(_WIN32)
 #include <windows.h>
 
 #include <cstdio>
@@ -30,8 +27,7 @@
 
 namespace {
 
-#if defined(DIALNOTE_GUI_IN_PROCESS)
-#elif defined(_WIN32)
+#if defined(_WIN32)
 
 // Starts Dialnote.exe from this program's folder and does not wait for it:
 // the prompt comes back at once, as for any window program.
@@ -106,9 +102,7 @@ int main(int argc, char* argv[]) {
     // A command, which needs no display.
     return dialnote::RunCommandLine(arguments);
   }
-#if defined(DIALNOTE_GUI_IN_PROCESS)
-  return dialnote::RunGui(argc, argv);
-#elif defined(_WIN32)
+#if defined(_WIN32)
   return StartGui();
 #else
   return ExecGui(argv);

@@ -30,17 +30,6 @@ constexpr std::size_t kInputChunk = 64 * 1024;
 
 namespace {
 
-// A GUI program started from a console has no standard handles of its own,
-// unless the caller redirected them; the borrowed console gives them.
-HANDLE StandardHandle(DWORD which, const wchar_t* console_file) {
-  HANDLE handle = GetStdHandle(which);
-  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
-    handle = CreateFileW(console_file, GENERIC_READ | GENERIC_WRITE,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  }
-  return handle;
-}
-
 bool IsConsole(HANDLE handle) {
   DWORD mode = 0;
   return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
@@ -120,14 +109,10 @@ std::vector<std::string> Arguments(int /*argc*/, char* /*argv*/[]) {
   return arguments;
 }
 
-void Attach() {
-  // The GUI program borrows the console of the command prompt or PowerShell
-  // that started it; the console program has its own, and this does nothing.
-  AttachConsole(ATTACH_PARENT_PROCESS);
-}
+void Attach() {}
 
 Output::Output() {
-  handle_ = StandardHandle(STD_OUTPUT_HANDLE, L"CONOUT$");
+  handle_ = GetStdHandle(STD_OUTPUT_HANDLE);
   is_console_ = IsConsole(handle_);
 }
 
@@ -152,7 +137,7 @@ bool Output::ReaderGone() const {
 std::string Output::FailureText() const { return SystemMessage(static_cast<DWORD>(error_)); }
 
 void WriteError(std::string_view utf8) {
-  static HANDLE handle = StandardHandle(STD_ERROR_HANDLE, L"CONOUT$");
+  static HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
   if (IsConsole(handle)) {
     WriteToConsole(handle, unicode::ToUtf16(utf8));
@@ -162,7 +147,7 @@ void WriteError(std::string_view utf8) {
 }
 
 Input::Input() {
-  handle_ = StandardHandle(STD_INPUT_HANDLE, L"CONIN$");
+  handle_ = GetStdHandle(STD_INPUT_HANDLE);
   is_console_ = IsConsole(handle_);
 }
 

@@ -7,8 +7,7 @@
 // ANSI code page, so that Persian reaches the reader intact whatever the
 // system locale. A console gets wide characters (WriteConsoleW, ReadConsoleW),
 // so that Persian shows whatever the code page; a pipe or a file gets and gives
-// UTF-8 without a byte-order mark, byte for byte what Linux writes. The GUI
-// program has no console of its own and borrows the one it was started from.
+// UTF-8 without a byte-order mark, byte for byte what Linux writes.
 // Elsewhere the streams take UTF-8 as they are.
 #pragma once
 

@@ -4,7 +4,8 @@
 # prefix: the splash comes first and hands over after about five seconds;
 # the main window is 348 x 429, borderless, with see-through top corners;
 # typing 784 shows its explanation (copied through the clipboard); the about
-# box opens and closes; the exit button ends the program with status 0.
+# box opens and closes; the exit button ends the program with status 0. It
+# is started with a code, which it does not read.
 #   e2e.sh DIALNOTE_EXE
 set -euo pipefail
 exe=$(realpath "$1")
@@ -23,7 +24,8 @@ windows_of_size() {
 }
 one_of_size() { [ -n "$(windows_of_size "$1")" ] && [ "$(windows_of_size "$1" | wc -l)" -eq 1 ]; }
 
-wine "$exe" >"$work/program.log" 2>&1 &
+# Given a code, Dialnote.exe opens its windows all the same, and prints nothing.
+wine "$exe" 691 >"$work/program.out" 2>"$work/program.log" &
 app_pid=$!
 echo "-- the splash window comes first"
 poll 60 one_of_size 332x130 || fail "no 332x130 splash window appeared"
@@ -88,5 +90,6 @@ status=0
 wait "$app_pid" || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
+[ ! -s "$work/program.out" ] || fail "Dialnote.exe printed $(head -c 200 "$work/program.out")"
 wineserver -k 2>/dev/null || true
 echo "-- passed"

@@ -119,8 +119,8 @@ kilobytes=$(du -sk --apparent-size "$installed" | cut -f1)
 [ -n "$size" ] && [ $((size)) -ge $((kilobytes - 8)) ] && [ $((size)) -le $((kilobytes + 8)) ] ||
   fail "EstimatedSize is '$size', the folder holds $kilobytes KB"
 echo "   installed: $(installed_files), $((size)) KB"
-answer=$(wine "$installed/Dialnote.exe" 691 2>/dev/null | cut -f1)
-[ "$answer" = 691 ] || fail "the installed Dialnote.exe 691 printed '$answer'"
+answer=$(wine "$installed/dialnote.com" 691 2>/dev/null | cut -f1)
+[ "$answer" = 691 ] || fail "the installed dialnote.com 691 printed '$answer'"
 uninstall
 export_environment "$work/environment-after.reg"
 cmp -s "$work/environment-before.reg" "$work/environment-after.reg" ||
