@@ -7,6 +7,7 @@
 //   dialnote -                the codes on standard input, separated by white space
 //   dialnote --list           every entry: code, tab, symbol, tab, explanation
 //   dialnote --search WORD... the entries that hold every word, as --list
+//   -o FILE, --output FILE    with any of these: the answers into FILE
 //
 // Statuses: 0 when every code was found and written (or the search found
 // something), 1 when a code named no entry (or the search found nothing), 2

@@ -10,6 +10,7 @@
 
 #include "catalogue/unicode_text.h"
 #else
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -114,6 +115,33 @@ void Attach() {}
 Output::Output() {
   handle_ = GetStdHandle(STD_OUTPUT_HANDLE);
   is_console_ = IsConsole(handle_);
+}
+
+Output::~Output() { Close(); }
+
+bool Output::OpenFile(const std::string& path) {
+  const std::u16string utf16 = unicode::ToUtf16(path);
+  const std::wstring wide(utf16.begin(), utf16.end());
+  HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error_ = GetLastError();
+    failed_ = true;
+    return false;
+  }
+  handle_ = file;
+  owns_file_ = true;
+  is_console_ = IsConsole(file);  // "CON" is a name too
+  return true;
+}
+
+bool Output::Close() {
+  if (!owns_file_) return true;
+  owns_file_ = false;
+  if (CloseHandle(handle_) || failed_) return true;
+  error_ = GetLastError();
+  failed_ = true;
+  return false;
 }
 
 bool Output::Send(std::string_view utf8) {
@@ -232,8 +260,33 @@ int WriteAll(int fd, std::string_view bytes) {
 
 Output::Output() = default;
 
+Output::~Output() { Close(); }
+
+bool Output::OpenFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error_ = static_cast<unsigned long>(errno);
+    failed_ = true;
+    return false;
+  }
+  fd_ = fd;
+  owns_file_ = true;
+  return true;
+}
+
+bool Output::Close() {
+  if (!owns_file_) return true;
+  owns_file_ = false;
+  // A file system that writes late (NFS, for one) may report a failure only
+  // here. The descriptor is gone even then: no second close.
+  if (close(fd_) == 0 || failed_) return true;
+  error_ = static_cast<unsigned long>(errno);
+  failed_ = true;
+  return false;
+}
+
 bool Output::Send(std::string_view utf8) {
-  const int error = WriteAll(STDOUT_FILENO, utf8);
+  const int error = WriteAll(fd_, utf8);
   if (error != 0) error_ = static_cast<unsigned long>(error);
   return error == 0;
 }

@@ -28,8 +28,17 @@ void Attach();
 class Output {
  public:
   Output();
+  ~Output();
   Output(const Output&) = delete;
   Output& operator=(const Output&) = delete;
+
+  // Sends what follows to the file at `path` (UTF-8 as on standard output,
+  // created or replaced) instead; false when it cannot be opened, and then
+  // nothing is written.
+  bool OpenFile(const std::string& path);
+  // Closes that file; false when the system reports only then that what was
+  // written did not reach it.
+  bool Close();
 
   // Both false once anything could not be written; nothing is written after.
   bool Write(std::string_view utf8);
@@ -46,9 +55,12 @@ class Output {
   std::string pending_;
   unsigned long error_ = 0;  // errno, or GetLastError() on Windows
   bool failed_ = false;
+  bool owns_file_ = false;
 #ifdef _WIN32
   void* handle_ = nullptr;
   bool is_console_ = false;
+#else
+  int fd_ = 1;  // standard output
 #endif
 };
 

@@ -95,6 +95,9 @@ usage "--search without words" --search
 usage "a word that folds to nothing" --search "$zwnj"
 usage "--list and --search together" --list --search x
 usage "a minus sign and a mark is no number" "-${rlm}691"
+usage "-o without a file name" 691 -o
+usage "--list with codes, and a file that is not made" --list 691 --output "$work/never"
+[ ! -e "$work/never" ] || fail "a usage error made the file of --output"
 
 # Complaints show what was given safely: cut to 40 characters, controls,
 # marks and bytes that are not UTF-8 escaped, in lowercase hex.
@@ -210,8 +213,19 @@ for option in $(grep -oE -- '(^| )--?[a-z-]+' "$work/out" | tr -d ' ' | sort -u)
 done
 grep -q 'notepad' "$man_page" || fail "the manual page does not say how to read Persian on Windows"
 
+# -o FILE: the answers in a file the command writes itself, replacing what
+# was there; nothing on standard output.
+echo old >"$work/answers"
+expect "answers into a file" 0 "" 0 -- 691 -o "$work/answers" 800
+cmp -s "$work/answers" <("$program" 691 800) || fail "-o wrote $(head -c 100 "$work/answers")"
+
 # Output that cannot be written: a full disk is an error, a reader gone away
 # (after more than a pipe's 64 kB buffer) is not.
+for file in /dev/full "$work/no/file"; do
+  run 691 800 -o "$file"
+  [ "$status" -eq 2 ] && [ -z "$out" ] && [[ $err =~ ^dialnote:\ (write\ error:\ No\ space\ left\ on\ device|cannot\ write\ \".*/no/file\":\ No\ such\ file\ or\ directory)$ ]] ||
+    fail "-o $file: status $status, stdout '$out', stderr: $err"
+done
 status=0
 "$program" --list >/dev/full 2>"$work/err" || status=$?
 [ "$status" -eq 2 ] && grep -qx 'dialnote: write error: No space left on device' "$work/err" ||
