@@ -240,6 +240,7 @@ int Command::LookUp() {
     }
     if (input->Failed()) {
       output_.Flush();
+      if (input->Interrupted()) return kStatusInterrupted;
       console::WriteError("dialnote: read error: " + input->FailureText() + "\n");
       return kStatusFailure;
     }

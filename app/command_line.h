@@ -26,6 +26,9 @@ namespace dialnote {
 inline constexpr int kStatusFound = 0;
 inline constexpr int kStatusNotFound = 1;
 inline constexpr int kStatusFailure = 2;  // usage, reading or writing
+// Ctrl+C typed while the command reads a Windows console: the status the
+// console's default handler ends a program with (STATUS_CONTROL_C_EXIT).
+inline constexpr int kStatusInterrupted = static_cast<int>(0xC000013AU);
 
 // Runs the command for the arguments after the program's name (UTF-8, at
 // least one) and returns the exit status.

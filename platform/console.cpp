@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <atomic>
 
 #include "catalogue/unicode_text.h"
 #else
@@ -30,6 +31,15 @@ constexpr std::size_t kInputChunk = 64 * 1024;
 #ifdef _WIN32
 
 namespace {
+
+static_assert(kOperationAborted == ERROR_OPERATION_ABORTED);
+
+std::atomic<bool> interrupt_noted{false};
+
+BOOL WINAPI NoteInterrupt(DWORD event) {
+  if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) interrupt_noted = true;
+  return FALSE;  // the console's default handler still ends the program
+}
 
 bool IsConsole(HANDLE handle) {
   DWORD mode = 0;
@@ -110,7 +120,7 @@ std::vector<std::string> Arguments(int /*argc*/, char* /*argv*/[]) {
   return arguments;
 }
 
-void Attach() {}
+void Attach() { SetConsoleCtrlHandler(NoteInterrupt, TRUE); }
 
 Output::Output() {
   handle_ = GetStdHandle(STD_OUTPUT_HANDLE);
@@ -204,10 +214,21 @@ bool Input::Read(std::string& utf8) {
   }
   wchar_t buffer[4096];
   DWORD read = 0;
-  if (!ReadConsoleW(handle_, buffer, 4096, &read, nullptr)) {
-    error_ = GetLastError();
-    failed_ = true;
-    return false;
+  SetLastError(ERROR_SUCCESS);  // a successful read may leave an old error
+  const bool succeeded = ReadConsoleW(handle_, buffer, 4096, &read, nullptr);
+  const DWORD error = GetLastError();
+  switch (ClassifyConsoleRead(succeeded, read, error, interrupt_noted)) {
+    case ConsoleRead::kInterrupted:
+      interrupted_ = true;
+      failed_ = true;
+      return false;
+    case ConsoleRead::kFailed:
+      error_ = error;
+      failed_ = true;
+      return false;
+    case ConsoleRead::kText:
+    case ConsoleRead::kEnd:
+      break;
   }
   std::u16string text;
   if (pending_high_surrogate_ != 0) text += pending_high_surrogate_;
@@ -324,6 +345,13 @@ bool Input::Read(std::string& utf8) {
 std::string Input::FailureText() const { return std::strerror(static_cast<int>(error_)); }
 
 #endif
+
+ConsoleRead ClassifyConsoleRead(bool succeeded, unsigned long characters, unsigned long error,
+                                bool interrupt_noted) {
+  if (succeeded && characters > 0) return ConsoleRead::kText;
+  if (error == kOperationAborted || interrupt_noted) return ConsoleRead::kInterrupted;
+  return succeeded ? ConsoleRead::kEnd : ConsoleRead::kFailed;
+}
 
 bool Output::Write(std::string_view utf8) {
   if (failed_) return false;

@@ -68,6 +68,16 @@ class Output {
 // the answers and the complaints keep their order.
 void WriteError(std::string_view utf8);
 
+// How a read from a console ended. Ctrl+C (or Ctrl+Break) typed while the
+// read waits ends it early, with no characters, and Windows reports
+// ERROR_OPERATION_ABORTED; the console's handler of the key runs on a
+// thread of its own, at about the same moment, and may note it first. An
+// interrupted read is no end of input.
+enum class ConsoleRead { kText, kEnd, kInterrupted, kFailed };
+inline constexpr unsigned long kOperationAborted = 995;  // ERROR_OPERATION_ABORTED
+ConsoleRead ClassifyConsoleRead(bool succeeded, unsigned long characters, unsigned long error,
+                                bool interrupt_noted);
+
 // Standard input, as UTF-8.
 class Input {
  public:
@@ -79,11 +89,15 @@ class Input {
   // failure (then Failed() is true).
   bool Read(std::string& utf8);
   bool Failed() const { return failed_; }
+  // A failure that is Ctrl+C typed at the console (Windows only; elsewhere
+  // the signal ends the program).
+  bool Interrupted() const { return interrupted_; }
   std::string FailureText() const;
 
  private:
   unsigned long error_ = 0;
   bool failed_ = false;
+  bool interrupted_ = false;
   bool ended_ = false;
 #ifdef _WIN32
   void* handle_ = nullptr;
