@@ -217,6 +217,13 @@ bool Input::Read(std::string& utf8) {
   SetLastError(ERROR_SUCCESS);  // a successful read may leave an old error
   const bool succeeded = ReadConsoleW(handle_, buffer, 4096, &read, nullptr);
   const DWORD error = GetLastError();
+  // Nothing read and no abort reported: the handler, on its own thread, may
+  // be about to note Ctrl+C. A tenth of a second lets it.
+  for (int i = 0;
+       succeeded && read == 0 && error != ERROR_OPERATION_ABORTED && i < 10 && !interrupt_noted;
+       ++i) {
+    Sleep(10);
+  }
   switch (ClassifyConsoleRead(succeeded, read, error, interrupt_noted)) {
     case ConsoleRead::kInterrupted:
       interrupted_ = true;
