@@ -22,11 +22,8 @@
 int dialnote::RunGui(int argc, char* argv[]) {
   using namespace dialnote::identity;
 #ifdef Q_OS_WIN
-  // Tells the installer and the uninstaller that Dialnote is running, so that
-  // they ask for it to be closed instead of failing on a file in use. They
-  // look for this name (packaging/windows/NSIS.template.in), which stays the
-  // same in every version; Windows closes the handle when the process ends.
-  CreateMutexW(nullptr, FALSE, L"Local\\Dialnote.Running");
+  // For the installer: the windows keep Dialnote.exe in use.
+  CreateMutexW(nullptr, FALSE, kRunningMutexName);
 #endif
   if (const auto missing = dialnote::MissingDisplay()) {
     std::fprintf(stderr, "%s\n", qPrintable(*missing));

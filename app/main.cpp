@@ -13,6 +13,7 @@
 
 #include "app/command_line.h"
 #include "platform/console.h"
+#include "platform/identity.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -97,6 +98,11 @@ int ExecGui(char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#if defined(_WIN32)
+  // A command waiting for its input keeps dialnote.com in use as long as the
+  // windows keep Dialnote.exe: the installer must wait for both.
+  CreateMutexW(nullptr, FALSE, dialnote::identity::kRunningMutexName);
+#endif
   const std::vector<std::string> arguments = dialnote::console::Arguments(argc, argv);
   if (!arguments.empty()) {
     // A command, which needs no display.
