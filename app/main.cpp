@@ -30,8 +30,10 @@ namespace {
 
 #if defined(_WIN32)
 
-// Starts Dialnote.exe from this program's folder and does not wait for it:
-// the prompt comes back at once, as for any window program.
+// Starts Dialnote.exe from this program's folder, with that folder current
+// (so that the windows keep no folder of the prompt's in use while they are
+// open), and does not wait for it: the prompt comes back at once, as for
+// any window program.
 int StartGui() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -47,13 +49,14 @@ int StartGui() {
     path.resize(path.size() * 2);
   }
   path.erase(path.find_last_of(L"\\/") + 1);
+  const std::wstring folder = path;  // with its final backslash, so "C:\\" stays the root
   path += L"Dialnote.exe";
   std::wstring command_line = L"\"" + path + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process)) {
+                      folder.c_str(), &startup, &process)) {
     char message[64];
     std::snprintf(message, sizeof message, "dialnote: cannot start Dialnote.exe: error %lu\n",
                   GetLastError());
