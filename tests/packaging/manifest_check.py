@@ -52,7 +52,7 @@ def check_manifest(data, version, expect):
 
     settings = f"{V3}application/{V3}windowsSettings/"
     for element, wanted in ((SETTINGS_2005 + "dpiAware", "true/pm"),
-                            (SETTINGS_2016 + "dpiAwareness", "PerMonitorV2"),
+                            (SETTINGS_2016 + "dpiAwareness", "PerMonitorV2, PerMonitor"),
                             (SETTINGS_2019 + "activeCodePage", "UTF-8")):
         found = root.findall(settings + element)
         expect(element.split("}")[1], [(e.text or "").strip() for e in found], [wanted])
