@@ -112,6 +112,11 @@ int main(int argc, char* argv[]) {
     return dialnote::RunCommandLine(arguments);
   }
 #if defined(_WIN32)
+  // Started alone (Win+R, Explorer), dialnote.com got a console of its own,
+  // which would flash up until it ends; hidden at once, it is not seen. A
+  // console shared with the prompt that started it stays as it is.
+  DWORD processes[2];
+  if (GetConsoleProcessList(processes, 2) == 1) ShowWindow(GetConsoleWindow(), SW_HIDE);
   return StartGui();
 #else
   return ExecGui(argv);
