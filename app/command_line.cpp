@@ -23,10 +23,10 @@ constexpr std::size_t kShownCharacters = 40;
 constexpr std::size_t kLongestWord = 64 * 1024;
 
 constexpr std::string_view kUsageText =
-    "Usage: dialnote CODE...\n"
-    "       dialnote -\n"
-    "       dialnote --list\n"
-    "       dialnote --search WORD...\n";
+    "Usage: dialnote [-o FILE] CODE...\n"
+    "       dialnote [-o FILE] -\n"
+    "       dialnote [-o FILE] --list\n"
+    "       dialnote [-o FILE] --search WORD...\n";
 
 constexpr std::string_view kHelpText =
     "Explains the Windows dial-up and VPN error codes 600 to 878 in Persian.\n"
@@ -46,6 +46,8 @@ constexpr std::string_view kHelpText =
     "                     symbol holds all the words. Persian is matched as it is\n"
     "                     meant: ی and ي, ک and ك alike, spaces, zero-width\n"
     "                     non-joiners and diacritics ignored; Latin without case.\n"
+    "  -o, --output FILE  Write the answers to FILE instead, in UTF-8 as here;\n"
+    "                     FILE is created or replaced.\n"
     "  -h, --help         Print this help and exit.\n"
     "  -v, --version      Print the version and exit.\n"
     "  --                 Treat every later argument as a code.\n"
@@ -55,19 +57,25 @@ constexpr std::string_view kHelpText =
     "error or when the input could not be read or the output written.\n"
     "\n"
     "A Windows console shows Persian unjoined and left to right. To read it,\n"
-    "redirect the answer to a file and open that:\n"
-    "  dialnote 691 > 691.txt\n"
+    "have the command write a file and open that:\n"
+    "  dialnote 691 -o 691.txt\n"
     "  notepad 691.txt\n"
-    "The symbol column of --list and --search is always readable.\n";
+    "Not \"> 691.txt\": Windows PowerShell 5.1 decodes what a program writes to\n"
+    "> or to a pipe by the console's OEM code page and writes it again in\n"
+    "UTF-16, which garbles Persian; -o bypasses it. Codes given as arguments\n"
+    "are always read right, and the symbol column of --list and --search is\n"
+    "always readable.\n"
+    "\n"
+    "On Windows the command is dialnote.com, which a prompt finds first for\n"
+    "\"dialnote\": call that from scripts. Dialnote.exe opens the windows,\n"
+    "whatever its arguments.\n";
 
 enum LongOnly : int { kList = 0x100, kSearch };
 
 constexpr option kOptions[] = {
-    {"help", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, 'v'},
-    {"list", no_argument, nullptr, kList},
-    {"search", no_argument, nullptr, kSearch},
-    {nullptr, 0, nullptr, 0},
+    {"help", no_argument, nullptr, 'h'},         {"version", no_argument, nullptr, 'v'},
+    {"output", required_argument, nullptr, 'o'}, {"list", no_argument, nullptr, kList},
+    {"search", no_argument, nullptr, kSearch},   {nullptr, 0, nullptr, 0},
 };
 
 // Characters a terminal would act on, reorder or not show: C0 and C1
@@ -102,11 +110,20 @@ bool IsSignedNumber(std::string_view argument) {
          unicode::DecodeUtf8(argument.substr(1), c) != 0 && unicode::DigitValue(c) >= 0;
 }
 
+// An option element that ends in -o or --output (or a shortening of it):
+// its file name is the next argument, whatever that looks like.
+bool FileNameFollows(std::string_view element) {
+  if (element.starts_with("--")) return std::string_view("--output").starts_with(element);
+  return element.find('o') == element.size() - 1;  // in a group, the first "o" takes the rest
+}
+
 class Command {
  public:
   int Run(const std::vector<std::string>& arguments);
 
  private:
+  int RunModes(const std::vector<std::string>& arguments);
+  bool OpenOutput();
   enum class Mode { kLookUp, kList, kSearch, kHelp, kVersion };
 
   int UsageError(const std::string& message);
@@ -120,6 +137,7 @@ class Command {
   bool WriteEntry(const CatalogueEntry& entry, bool with_symbol);
 
   console::Output output_;
+  std::optional<std::string> output_file_;
   std::vector<std::string_view> operands_;
   int status_ = kStatusFound;
   std::string line_;
@@ -168,7 +186,17 @@ bool Command::Answer(std::string_view argument) {
   return WriteEntry(ErrorCatalogue::CommandEntries()[index], false);
 }
 
+// Opens the file of --output, if one was given; false, with a complaint,
+// when it cannot be.
+bool Command::OpenOutput() {
+  if (!output_file_ || output_.OpenFile(*output_file_)) return true;
+  console::WriteError("dialnote: cannot write \"" + QuoteArgument(*output_file_) +
+                      "\": " + output_.FailureText() + "\n");
+  return false;
+}
+
 int Command::LookUp() {
+  if (!OpenOutput()) return kStatusFailure;
   // Standard input is opened at the first "-" only, and once: a second "-"
   // finds it at its end.
   std::optional<console::Input> input;
@@ -212,6 +240,7 @@ int Command::LookUp() {
     }
     if (input->Failed()) {
       output_.Flush();
+      if (input->Interrupted()) return kStatusInterrupted;
       console::WriteError("dialnote: read error: " + input->FailureText() + "\n");
       return kStatusFailure;
     }
@@ -220,6 +249,7 @@ int Command::LookUp() {
 }
 
 int Command::List(std::span<const CatalogueEntry* const> entries) {
+  if (!OpenOutput()) return kStatusFailure;
   for (const CatalogueEntry* entry : entries) {
     if (!WriteEntry(*entry, true)) return WriteFailed();
   }
@@ -240,18 +270,25 @@ int Command::Search() {
 }
 
 int Command::Run(const std::vector<std::string>& arguments) {
+  const int status = RunModes(arguments);
+  return output_.Close() ? status : WriteFailed();
+}
+
+int Command::RunModes(const std::vector<std::string>& arguments) {
   // Options start with "-"; "-" alone and a minus sign before a digit are
   // codes, and so is everything after "--". Only the options go to the
   // option parser.
   std::vector<std::string> options{"dialnote"};
   bool codes_only = false;
-  for (const std::string& argument : arguments) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
     if (codes_only || argument.size() < 2 || argument[0] != '-' || IsSignedNumber(argument)) {
       operands_.push_back(argument);
     } else if (argument == "--") {
       codes_only = true;
     } else {
       options.push_back(argument);
+      if (FileNameFollows(argument) && i + 1 < arguments.size()) options.push_back(arguments[++i]);
     }
   }
   std::vector<char*> option_pointers;
@@ -266,7 +303,7 @@ int Command::Run(const std::vector<std::string>& arguments) {
   for (;;) {
     const int element = optind;
     const int option_value = getopt_long(static_cast<int>(options.size()), option_pointers.data(),
-                                         "hv", kOptions, nullptr);
+                                         ":hvo:", kOptions, nullptr);
     if (option_value == -1) break;
     switch (option_value) {
       case 'h':
@@ -275,6 +312,14 @@ int Command::Run(const std::vector<std::string>& arguments) {
       case 'v':
         version = true;
         break;
+      case 'o':
+        output_file_ = optarg;
+        break;
+      case ':':
+        return UsageError(
+            std::string("the option \"") +
+            (options[static_cast<std::size_t>(optind - 1)].starts_with("--") ? "--output" : "-o") +
+            "\" needs a file name");
       case kList:
       case kSearch: {
         const Mode wanted = option_value == kList ? Mode::kList : Mode::kSearch;
@@ -310,10 +355,12 @@ int Command::Run(const std::vector<std::string>& arguments) {
 
   switch (mode) {
     case Mode::kHelp:
+      if (!OpenOutput()) return kStatusFailure;
       output_.Write(kUsageText);
       output_.Write(kHelpText);
       return output_.Flush() ? kStatusFound : WriteFailed();
     case Mode::kVersion:
+      if (!OpenOutput()) return kStatusFailure;
       output_.Write(std::string(identity::kProjectName) + ' ' + std::to_string(identity::kMajor) +
                     '.' + std::to_string(identity::kMinor) + '.' +
                     std::to_string(identity::kRevision) + '\n');

@@ -7,6 +7,7 @@
 //   dialnote -                the codes on standard input, separated by white space
 //   dialnote --list           every entry: code, tab, symbol, tab, explanation
 //   dialnote --search WORD... the entries that hold every word, as --list
+//   -o FILE, --output FILE    with any of these: the answers into FILE
 //
 // Statuses: 0 when every code was found and written (or the search found
 // something), 1 when a code named no entry (or the search found nothing), 2
@@ -25,6 +26,9 @@ namespace dialnote {
 inline constexpr int kStatusFound = 0;
 inline constexpr int kStatusNotFound = 1;
 inline constexpr int kStatusFailure = 2;  // usage, reading or writing
+// Ctrl+C typed while the command reads a Windows console: the status the
+// console's default handler ends a program with (STATUS_CONTROL_C_EXIT).
+inline constexpr int kStatusInterrupted = static_cast<int>(0xC000013AU);
 
 // Runs the command for the arguments after the program's name (UTF-8, at
 // least one) and returns the exit status.

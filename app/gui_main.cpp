@@ -22,18 +22,19 @@
 int dialnote::RunGui(int argc, char* argv[]) {
   using namespace dialnote::identity;
 #ifdef Q_OS_WIN
-  // Tells the installer and the uninstaller that Dialnote is running, so that
-  // they ask for it to be closed instead of failing on a file in use. They
-  // look for this name (packaging/windows/NSIS.template.in), which stays the
-  // same in every version; Windows closes the handle when the process ends.
-  CreateMutexW(nullptr, FALSE, L"Local\\Dialnote.Running");
+  // For the installer: the windows keep Dialnote.exe in use.
+  CreateMutexW(nullptr, FALSE, kRunningMutexName);
 #endif
   if (const auto missing = dialnote::MissingDisplay()) {
     std::fprintf(stderr, "%s\n", qPrintable(*missing));
     return 1;
   }
   auto guard = std::make_unique<dialnote::DisplayFailureGuard>();
-  QApplication application(argc, argv);
+  // The windows read no command line: whatever the arguments, they open, and
+  // none reaches Qt's own options (-platform, -reverse, -style...). Qt sees
+  // the program's name alone.
+  int qt_argc = argc > 0 ? 1 : 0;
+  QApplication application(qt_argc, argv);
   guard.reset();
   QApplication::setApplicationName(dialnote::ToQString(kProjectName));
   QApplication::setApplicationVersion(

@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dialnote: given arguments, the lookup command; given none, the windows.
 //
-// The command is the same in three programs:
-// - Linux `dialnote`, which links no Qt and becomes (exec) the GUI program,
-//   installed under libexec/dialnote/, when it has no arguments;
-// - Windows `Dialnote.exe`, the GUI program itself (GUI subsystem), which runs
-//   the command in the console that started it when given arguments;
+// The command is the same in two programs, neither of which links Qt:
+// - Linux `dialnote`, which becomes (exec) the GUI program, installed under
+//   libexec/dialnote/, when it has no arguments;
 // - Windows `dialnote.com`, the console program that a prompt finds first
-//   (PATHEXT puts .COM before .EXE), which starts Dialnote.exe beside it when
-//   given no arguments.
+//   for `dialnote` (PATHEXT puts .COM before .EXE), which starts
+//   Dialnote.exe beside it when given no arguments. Dialnote.exe itself, a
+//   GUI program that no prompt waits for, reads no command line.
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "platform/console.h"
+#include "platform/identity.h"
 
-#if defined(DIALNOTE_GUI_IN_PROCESS)
-#include "app/gui_main.h"
-#elif defined(_WIN32)
+#if defined(_WIN32)
 #include <windows.h>
 
 #include <cstdio>
@@ -30,11 +28,12 @@
 
 namespace {
 
-#if defined(DIALNOTE_GUI_IN_PROCESS)
-#elif defined(_WIN32)
+#if defined(_WIN32)
 
-// Starts Dialnote.exe from this program's folder and does not wait for it:
-// the prompt comes back at once, as for any window program.
+// Starts Dialnote.exe from this program's folder, with that folder current
+// (so that the windows keep no folder of the prompt's in use while they are
+// open), and does not wait for it: the prompt comes back at once, as for
+// any window program.
 int StartGui() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -50,13 +49,14 @@ int StartGui() {
     path.resize(path.size() * 2);
   }
   path.erase(path.find_last_of(L"\\/") + 1);
+  const std::wstring folder = path;  // with its final backslash, so "C:\\" stays the root
   path += L"Dialnote.exe";
   std::wstring command_line = L"\"" + path + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process)) {
+                      folder.c_str(), &startup, &process)) {
     char message[64];
     std::snprintf(message, sizeof message, "dialnote: cannot start Dialnote.exe: error %lu\n",
                   GetLastError());
@@ -101,14 +101,22 @@ int ExecGui(char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#if defined(_WIN32)
+  // A command waiting for its input keeps dialnote.com in use as long as the
+  // windows keep Dialnote.exe: the installer must wait for both.
+  CreateMutexW(nullptr, FALSE, dialnote::identity::kRunningMutexName);
+#endif
   const std::vector<std::string> arguments = dialnote::console::Arguments(argc, argv);
   if (!arguments.empty()) {
     // A command, which needs no display.
     return dialnote::RunCommandLine(arguments);
   }
-#if defined(DIALNOTE_GUI_IN_PROCESS)
-  return dialnote::RunGui(argc, argv);
-#elif defined(_WIN32)
+#if defined(_WIN32)
+  // Started alone (Win+R, Explorer), dialnote.com got a console of its own,
+  // which would flash up until it ends; hidden at once, it is not seen. A
+  // console shared with the prompt that started it stays as it is.
+  DWORD processes[2];
+  if (GetConsoleProcessList(processes, 2) == 1) ShowWindow(GetConsoleWindow(), SW_HIDE);
   return StartGui();
 #else
   return ExecGui(argv);

@@ -7,9 +7,11 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <atomic>
 
 #include "catalogue/unicode_text.h"
 #else
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,15 +32,13 @@ constexpr std::size_t kInputChunk = 64 * 1024;
 
 namespace {
 
-// A GUI program started from a console has no standard handles of its own,
-// unless the caller redirected them; the borrowed console gives them.
-HANDLE StandardHandle(DWORD which, const wchar_t* console_file) {
-  HANDLE handle = GetStdHandle(which);
-  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
-    handle = CreateFileW(console_file, GENERIC_READ | GENERIC_WRITE,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  }
-  return handle;
+static_assert(kOperationAborted == ERROR_OPERATION_ABORTED);
+
+std::atomic<bool> interrupt_noted{false};
+
+BOOL WINAPI NoteInterrupt(DWORD event) {
+  if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) interrupt_noted = true;
+  return FALSE;  // the console's default handler still ends the program
 }
 
 bool IsConsole(HANDLE handle) {
@@ -120,15 +120,38 @@ std::vector<std::string> Arguments(int /*argc*/, char* /*argv*/[]) {
   return arguments;
 }
 
-void Attach() {
-  // The GUI program borrows the console of the command prompt or PowerShell
-  // that started it; the console program has its own, and this does nothing.
-  AttachConsole(ATTACH_PARENT_PROCESS);
-}
+void Attach() { SetConsoleCtrlHandler(NoteInterrupt, TRUE); }
 
 Output::Output() {
-  handle_ = StandardHandle(STD_OUTPUT_HANDLE, L"CONOUT$");
+  handle_ = GetStdHandle(STD_OUTPUT_HANDLE);
   is_console_ = IsConsole(handle_);
+}
+
+Output::~Output() { Close(); }
+
+bool Output::OpenFile(const std::string& path) {
+  const std::u16string utf16 = unicode::ToUtf16(path);
+  const std::wstring wide(utf16.begin(), utf16.end());
+  HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error_ = GetLastError();
+    failed_ = true;
+    return false;
+  }
+  handle_ = file;
+  owns_file_ = true;
+  is_console_ = IsConsole(file);  // "CON" is a name too
+  return true;
+}
+
+bool Output::Close() {
+  if (!owns_file_) return true;
+  owns_file_ = false;
+  if (CloseHandle(handle_) || failed_) return true;
+  error_ = GetLastError();
+  failed_ = true;
+  return false;
 }
 
 bool Output::Send(std::string_view utf8) {
@@ -152,7 +175,7 @@ bool Output::ReaderGone() const {
 std::string Output::FailureText() const { return SystemMessage(static_cast<DWORD>(error_)); }
 
 void WriteError(std::string_view utf8) {
-  static HANDLE handle = StandardHandle(STD_ERROR_HANDLE, L"CONOUT$");
+  static HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
   if (IsConsole(handle)) {
     WriteToConsole(handle, unicode::ToUtf16(utf8));
@@ -162,7 +185,7 @@ void WriteError(std::string_view utf8) {
 }
 
 Input::Input() {
-  handle_ = StandardHandle(STD_INPUT_HANDLE, L"CONIN$");
+  handle_ = GetStdHandle(STD_INPUT_HANDLE);
   is_console_ = IsConsole(handle_);
 }
 
@@ -191,10 +214,28 @@ bool Input::Read(std::string& utf8) {
   }
   wchar_t buffer[4096];
   DWORD read = 0;
-  if (!ReadConsoleW(handle_, buffer, 4096, &read, nullptr)) {
-    error_ = GetLastError();
-    failed_ = true;
-    return false;
+  SetLastError(ERROR_SUCCESS);  // a successful read may leave an old error
+  const bool succeeded = ReadConsoleW(handle_, buffer, 4096, &read, nullptr);
+  const DWORD error = GetLastError();
+  // Nothing read and no abort reported: the handler, on its own thread, may
+  // be about to note Ctrl+C. A tenth of a second lets it.
+  for (int i = 0;
+       succeeded && read == 0 && error != ERROR_OPERATION_ABORTED && i < 10 && !interrupt_noted;
+       ++i) {
+    Sleep(10);
+  }
+  switch (ClassifyConsoleRead(succeeded, read, error, interrupt_noted)) {
+    case ConsoleRead::kInterrupted:
+      interrupted_ = true;
+      failed_ = true;
+      return false;
+    case ConsoleRead::kFailed:
+      error_ = error;
+      failed_ = true;
+      return false;
+    case ConsoleRead::kText:
+    case ConsoleRead::kEnd:
+      break;
   }
   std::u16string text;
   if (pending_high_surrogate_ != 0) text += pending_high_surrogate_;
@@ -247,8 +288,33 @@ int WriteAll(int fd, std::string_view bytes) {
 
 Output::Output() = default;
 
+Output::~Output() { Close(); }
+
+bool Output::OpenFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error_ = static_cast<unsigned long>(errno);
+    failed_ = true;
+    return false;
+  }
+  fd_ = fd;
+  owns_file_ = true;
+  return true;
+}
+
+bool Output::Close() {
+  if (!owns_file_) return true;
+  owns_file_ = false;
+  // A file system that writes late (NFS, for one) may report a failure only
+  // here. The descriptor is gone even then: no second close.
+  if (close(fd_) == 0 || failed_) return true;
+  error_ = static_cast<unsigned long>(errno);
+  failed_ = true;
+  return false;
+}
+
 bool Output::Send(std::string_view utf8) {
-  const int error = WriteAll(STDOUT_FILENO, utf8);
+  const int error = WriteAll(fd_, utf8);
   if (error != 0) error_ = static_cast<unsigned long>(error);
   return error == 0;
 }
@@ -286,6 +352,13 @@ bool Input::Read(std::string& utf8) {
 std::string Input::FailureText() const { return std::strerror(static_cast<int>(error_)); }
 
 #endif
+
+ConsoleRead ClassifyConsoleRead(bool succeeded, unsigned long characters, unsigned long error,
+                                bool interrupt_noted) {
+  if (succeeded && characters > 0) return ConsoleRead::kText;
+  if (error == kOperationAborted || interrupt_noted) return ConsoleRead::kInterrupted;
+  return succeeded ? ConsoleRead::kEnd : ConsoleRead::kFailed;
+}
 
 bool Output::Write(std::string_view utf8) {
   if (failed_) return false;

@@ -7,8 +7,7 @@
 // ANSI code page, so that Persian reaches the reader intact whatever the
 // system locale. A console gets wide characters (WriteConsoleW, ReadConsoleW),
 // so that Persian shows whatever the code page; a pipe or a file gets and gives
-// UTF-8 without a byte-order mark, byte for byte what Linux writes. The GUI
-// program has no console of its own and borrows the one it was started from.
+// UTF-8 without a byte-order mark, byte for byte what Linux writes.
 // Elsewhere the streams take UTF-8 as they are.
 #pragma once
 
@@ -29,8 +28,17 @@ void Attach();
 class Output {
  public:
   Output();
+  ~Output();
   Output(const Output&) = delete;
   Output& operator=(const Output&) = delete;
+
+  // Sends what follows to the file at `path` (UTF-8 as on standard output,
+  // created or replaced) instead; false when it cannot be opened, and then
+  // nothing is written.
+  bool OpenFile(const std::string& path);
+  // Closes that file; false when the system reports only then that what was
+  // written did not reach it.
+  bool Close();
 
   // Both false once anything could not be written; nothing is written after.
   bool Write(std::string_view utf8);
@@ -47,15 +55,28 @@ class Output {
   std::string pending_;
   unsigned long error_ = 0;  // errno, or GetLastError() on Windows
   bool failed_ = false;
+  bool owns_file_ = false;
 #ifdef _WIN32
   void* handle_ = nullptr;
   bool is_console_ = false;
+#else
+  int fd_ = 1;  // standard output
 #endif
 };
 
 // Writes `utf8` to standard error at once. Flush the output first, so that
 // the answers and the complaints keep their order.
 void WriteError(std::string_view utf8);
+
+// How a read from a console ended. Ctrl+C (or Ctrl+Break) typed while the
+// read waits ends it early, with no characters, and Windows reports
+// ERROR_OPERATION_ABORTED; the console's handler of the key runs on a
+// thread of its own, at about the same moment, and may note it first. An
+// interrupted read is no end of input.
+enum class ConsoleRead { kText, kEnd, kInterrupted, kFailed };
+inline constexpr unsigned long kOperationAborted = 995;  // ERROR_OPERATION_ABORTED
+ConsoleRead ClassifyConsoleRead(bool succeeded, unsigned long characters, unsigned long error,
+                                bool interrupt_noted);
 
 // Standard input, as UTF-8.
 class Input {
@@ -68,11 +89,15 @@ class Input {
   // failure (then Failed() is true).
   bool Read(std::string& utf8);
   bool Failed() const { return failed_; }
+  // A failure that is Ctrl+C typed at the console (Windows only; elsewhere
+  // the signal ends the program).
+  bool Interrupted() const { return interrupted_; }
   std::string FailureText() const;
 
  private:
   unsigned long error_ = 0;
   bool failed_ = false;
+  bool interrupted_ = false;
   bool ended_ = false;
 #ifdef _WIN32
   void* handle_ = nullptr;

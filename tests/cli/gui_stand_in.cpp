@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for Dialnote.exe beside dialnote.com in the Wine test, and for a
 // planted regsvr32.exe: notes in started.txt, beside itself, that it was
-// started and with what command line.
+// started, with what command line, and in which folder (a line of its own).
 #include <windows.h>
 
 #include <cstring>
@@ -15,9 +15,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::wcscpy(folder_end + 1, L"started.txt");
   HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
-  const char* command_line = GetCommandLineA();
+  char text[2 * MAX_PATH + 4096] = "";
+  std::strncat(text, GetCommandLineA(), 4096);
+  std::strcat(text, "\n");
+  GetCurrentDirectoryA(MAX_PATH, text + std::strlen(text));
   DWORD written = 0;
-  WriteFile(file, command_line, static_cast<DWORD>(std::strlen(command_line)), &written, nullptr);
+  WriteFile(file, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
   CloseHandle(file);
   return 0;
 }

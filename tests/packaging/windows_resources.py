@@ -59,7 +59,7 @@ MANIFEST = [
     ("supported systems", f"{COMPATIBILITY}compatibility/{COMPATIBILITY}application/"
      f"{COMPATIBILITY}supportedOS", attributes("Id"), [("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",)]),
     ("dpiAware", DPI_AWARE, text, ["true/pm"]),
-    ("dpiAwareness", SETTINGS + "2016/WindowsSettings}dpiAwareness", text, ["PerMonitorV2"]),
+    ("dpiAwareness", SETTINGS + "2016/WindowsSettings}dpiAwareness", text, ["PerMonitorV2, PerMonitor"]),
     ("activeCodePage", SETTINGS + "2019/WindowsSettings}activeCodePage", text, ["UTF-8"]),
     ("dependencies", f"{V1}dependency/{V1}dependentAssembly/{V1}assemblyIdentity",
      lambda element: dict(element.attrib),

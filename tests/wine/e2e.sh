@@ -15,7 +15,8 @@
 # which Qt uses for intervals up to 20 ms and for every precise timer), while
 # the trace shows the window timers' SetTimer, so that the check cannot pass
 # on an empty one. Screenshots are kept beside the executable:
-# wine-splash-DPIdpi.png, wine-main-window-DPIdpi.png.
+# wine-splash-DPIdpi.png, wine-main-window-DPIdpi.png. It is started with a
+# code, which it does not read, and prints nothing.
 #   e2e.sh DPI DIALNOTE_EXE TEXT_FIT_PROBE_EXE
 set -euo pipefail
 dpi=$1
@@ -78,7 +79,7 @@ check_window() {
   echo "   $name: ${width}x${height}, corners clear, no key colour, $(basename "$picture")"
 }
 
-WINEDEBUG=-all,+relay wine "$exe" >"$work/program.log" 2>"$work/trace.log" &
+WINEDEBUG=-all,+relay wine "$exe" 691 >"$work/program.out" 2>"$work/trace.log" &
 app_pid=$!
 echo "-- the splash window comes first, at $(scaled 332)x$(scaled 130)"
 splash_shown() { splash=$(window_near "$(scaled 332)" "$(scaled 130)"); [ -n "$splash" ]; }
@@ -139,6 +140,7 @@ status=0
 wait "$app_pid" || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
+[ ! -s "$work/program.out" ] || fail "Dialnote.exe printed $(head -c 200 "$work/program.out")"
 wineserver -k 2>/dev/null || true
 
 echo "-- the window timers alone"

@@ -11,8 +11,8 @@
 #   it was before;
 # - an install over an older version, and over the same version, leaves one
 #   uninstall entry, one shortcut, one PATH entry and no stray file;
-# - while Dialnote runs, install and uninstall are refused with a non-zero
-#   status and change nothing;
+# - while Dialnote.exe runs, or dialnote.com waits for its input, install
+#   and uninstall are refused with a non-zero status and change nothing;
 # - a user without a Path value gets one and loses it again; a PATH too long
 #   to edit safely is left untouched, and the install still succeeds.
 #   installer.sh SETUP_EXE [CPACK BUILD_DIR]
@@ -119,8 +119,8 @@ kilobytes=$(du -sk --apparent-size "$installed" | cut -f1)
 [ -n "$size" ] && [ $((size)) -ge $((kilobytes - 8)) ] && [ $((size)) -le $((kilobytes + 8)) ] ||
   fail "EstimatedSize is '$size', the folder holds $kilobytes KB"
 echo "   installed: $(installed_files), $((size)) KB"
-answer=$(wine "$installed/Dialnote.exe" 691 2>/dev/null | cut -f1)
-[ "$answer" = 691 ] || fail "the installed Dialnote.exe 691 printed '$answer'"
+answer=$(wine "$installed/dialnote.com" 691 2>/dev/null | cut -f1)
+[ "$answer" = 691 ] || fail "the installed dialnote.com 691 printed '$answer'"
 uninstall
 export_environment "$work/environment-after.reg"
 cmp -s "$work/environment-before.reg" "$work/environment-after.reg" ||
@@ -149,23 +149,37 @@ else
   echo "== (no older installer: the upgrade is not tried)"
 fi
 
-echo "== while Dialnote runs, nothing changes"
+echo "== while a Dialnote program runs, nothing changes"
 fresh_prefix running
 install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
 before=$(snapshot)
+refused() {  # a silent install and uninstall while $1 runs
+  local status=0
+  install "$setup" || status=$?
+  [ "$status" -ne 0 ] || fail "the installer ran over $1"
+  [ "$(snapshot)" = "$before" ] || fail "a refused install changed: $(diff <(echo "$before") <(snapshot))"
+  status=0
+  uninstall_waiting || status=$?
+  [ "$status" -ne 0 ] || fail "the uninstaller ran over $1"
+  [ "$(snapshot)" = "$before" ] || fail "a refused uninstall changed: $(diff <(echo "$before") <(snapshot))"
+  echo "   refused while $1 runs, with status $status, nothing changed"
+}
+# The command waiting for more input, once it has answered a code.
+mkfifo "$work/codes"
+wine "$installed/dialnote.com" - <"$work/codes" >"$work/command.out" 2>&1 &
+command_pid=$!
+exec 4>"$work/codes"
+echo 691 >&4
+answered() { grep -q '^691' "$work/command.out"; }
+poll 60 answered || fail "dialnote.com - answered nothing: $(cat "$work/command.out")"
+refused "dialnote.com -"
+exec 4>&-
+stop "$command_pid"
 wine "$installed/Dialnote.exe" >"$work/program.log" 2>&1 &
 app_pid=$!
 showing() { [ -n "$(xdotool search --onlyvisible --name . 2>/dev/null)" ]; }
 poll 60 showing || fail "Dialnote showed no window"
-status=0
-install "$setup" || status=$?
-[ "$status" -ne 0 ] || fail "the installer ran over a running Dialnote"
-[ "$(snapshot)" = "$before" ] || fail "a refused install changed: $(diff <(echo "$before") <(snapshot))"
-status=0
-uninstall_waiting || status=$?
-[ "$status" -ne 0 ] || fail "the uninstaller ran over a running Dialnote"
-[ "$(snapshot)" = "$before" ] || fail "a refused uninstall changed: $(diff <(echo "$before") <(snapshot))"
-echo "   refused, with status $status, nothing changed"
+refused Dialnote.exe
 echo "-- interactively: Cancel changes nothing; Retry, once Dialnote is closed, installs"
 question() { box=$(xdotool search --onlyvisible --name 'Setup$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
 answer() { xdotool windowactivate --sync "$box" 2>/dev/null || true; xdotool key "$1"; }
