@@ -120,14 +120,15 @@ grep -q '^691 .*دسترسي رد شد' <(tr -d '\033' <"$work/out" | sed 's/\[?
   fail "codes typed at a console: status $status, $(tr -d '\033' <"$work/out" | head -c 300)"
 
 # Without arguments, dialnote.com starts Dialnote.exe from its own folder, from
-# anywhere, and does not wait for it.
+# anywhere, in that folder, and does not wait for it.
 status=0
 (cd "$work" && "$wine_run" "$folder/dialnote.com") || status=$?
 for _ in $(seq 50); do
   [ -f "$folder/started.txt" ] && break
   sleep 0.2
 done
-[ "$status" -eq 0 ] && grep -q 'Dialnote.exe' "$folder/started.txt" 2>/dev/null ||
+[ "$status" -eq 0 ] && grep -q 'Dialnote.exe' "$folder/started.txt" 2>/dev/null &&
+  tail -n 1 "$folder/started.txt" | grep -qE '\\Dialnote\\?$' ||
   fail "without arguments: status $status, Dialnote.exe $( [ -f "$folder/started.txt" ] ||
     echo 'not ')started"
 
