@@ -57,32 +57,20 @@ TEST(CodeList, IsFilledWith600To800And600SelectedAndAPickOf742PutsItIntoTheEntry
   EXPECT_EQ(window.list.SelectedText(), u"742");
 }
 
-// A tick after each step (the box given a `foreign` text first, if any): the
-// box shows `shown`'s explanation (or `shown`, when no code), and is written
+// Steps of tests/data/lookup-poll.tsv, a tick after each (the box given a `foreign` text first, if
+// any): the box shows `shown`'s explanation (or `shown`, when no code), and is written
 // (`writes`, the foreign texts included) only when that differs, so that the
 // user's selection in it survives the ticks.
 TEST(LookupPoll, ShowsTheEntrysExplanationTickByTickWritingOnlyWhatDiffers) {
-  struct Step {
-    const char* name;
-    std::u16string_view entry, foreign, shown;
-    int writes;
-  };
-  constexpr Step kSteps[] = {
-      {"ANonCodeKeepsTheBoxsText", u"78", u"", u"x", 0},
-      {"ACodeShowsItsExplanation", u"651", u"", u"651", 1},
-      {"WhichIsNotWrittenAgain", u"651", u"", u"651", 1},
-      {"PartialKeepsIt", u"65", u"", u"651", 1},
-      {"AForeignTextIsReplaced", u"651", u"y", u"651", 3},
-      {"TheNextCodeShowsItsOwn", u"602", u"", u"602", 4},
-  };
   FakeTextBox entry, box(u"x");
-  for (const Step& step : kSteps) {
-    SCOPED_TRACE(step.name);
-    if (!step.foreign.empty()) box.SetText(step.foreign);
-    entry.SetText(step.entry);
+  for (const Row& step : Rows("lookup-poll.tsv")) {
+    SCOPED_TRACE(step[0]);
+    const std::u16string shown = unicode::ToUtf16(step.at(3));
+    if (!step.at(2).empty()) box.SetText(unicode::ToUtf16(step[2]));
+    entry.SetText(unicode::ToUtf16(step.at(1)));
     LookupPoll::Tick(entry, box);
-    EXPECT_EQ(box.text, ErrorCatalogue::Lookup(step.shown).value_or(step.shown));
-    EXPECT_EQ(box.sets, step.writes);
+    EXPECT_EQ(box.text, ErrorCatalogue::Lookup(shown).value_or(shown));
+    EXPECT_EQ(box.sets, std::stoi(step.at(4)));
   }
 }
 
