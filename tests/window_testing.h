@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include "tests/rows.h"
+
 namespace dialnote::testing {
 
 // Types `keys`, separated by spaces: key names as QKeySequence reads them
@@ -41,6 +43,16 @@ inline void Drag(QWidget* target, QPointF from, QPointF to, Qt::MouseButton pres
 template <class... Values>
 void AddRow(const char* name, const Values&... values) {
   (QTest::newRow(name) << ... << values);
+}
+
+// The rows of tests/data/`table` as the current test's rows: the first field
+// names a row, the next ones fill `columns`, each a QString.
+inline void AddRows(const std::string& table, std::initializer_list<const char*> columns) {
+  for (const char* column : columns) QTest::addColumn<QString>(column);  // kept, not copied
+  for (const Row& row : Rows(table)) {
+    QTestData& data = QTest::newRow(row.at(0).c_str());
+    for (std::size_t i = 1; i <= columns.size(); ++i) data << QString::fromStdString(row.at(i));
+  }
 }
 
 // One tick of `timer` (a QTimer, or the main window's WindowTimer), now.

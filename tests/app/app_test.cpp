@@ -10,7 +10,7 @@
 
 namespace dialnote {
 
-using testing::AddRow;
+using testing::AddRows;
 
 class AppTest : public QObject {
   Q_OBJECT
@@ -22,20 +22,10 @@ class AppTest : public QObject {
     QCOMPARE(app.EXEName(), QStringLiteral("app_test"));
   }
 
-  // The folder and name of an executable, and the executable found again
-  // from its folder and name, as the about box looks for its icon.
+  // Rows of tests/data/executable-folders.tsv: the folder and name of an executable, and the
+  // executable found again from its folder and name, as the about box looks for its icon.
   void foldersAndNames_data() {
-    QTest::addColumn<QString>("executable");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("name");
-    AddRow("a Windows folder", R"(D:\Tools\x.exe)", R"(D:\Tools)", "x");
-    AddRow("a drive's root keeps its backslash", R"(E:\x.exe)", R"(E:\)", "x");
-    AddRow("a folder with spaces", R"(C:\Program Files\Dial note\Dialnote.exe)",
-           R"(C:\Program Files\Dial note)", "Dialnote");
-    AddRow("a Linux folder", "/usr/bin/dialnote", "/usr/bin", "dialnote");
-    AddRow("the Linux root keeps its slash", "/dialnote", "/", "dialnote");
-    AddRow("only the last extension goes", "/opt/dial.note/dialnote.bin.exe", "/opt/dial.note",
-           "dialnote.bin");
+    AddRows("executable-folders.tsv", {"executable", "folder", "name"});
   }
 
   void foldersAndNames() {
@@ -48,16 +38,7 @@ class AppTest : public QObject {
   }
 
   void aMissingDisplayIsNamed_data() {
-    QTest::addColumn<QString>("platform");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("wayland");
-    QTest::addColumn<bool>("missing");
-    AddRow("the default platform with neither display", "", "", "", true);
-    AddRow("the default platform with X11", "", ":0", "", false);
-    AddRow("the default platform with Wayland", "", "", "wayland-0", false);
-    AddRow("X11 with plugin options, without DISPLAY", "xcb:nomitshm", "", "w-0", true);
-    AddRow("a Wayland variant without its display", "wayland-egl", ":0", "", true);
-    AddRow("offscreen needs no display", "offscreen", "", "", false);
+    AddRows("missing-display.tsv", {"platform", "display", "wayland", "missing"});
   }
 
   void aMissingDisplayIsNamed() {
@@ -68,7 +49,7 @@ class AppTest : public QObject {
     QFETCH(QString, display);
     QFETCH(QString, wayland);
     const auto message = MissingDisplay(platform, display, wayland);
-    QTEST(message.has_value(), "missing");
+    QTEST(QString::number(message.has_value()), "missing");
     if (message) QVERIFY(message->contains(QLatin1String("DISPLAY/WAYLAND_DISPLAY")));
   }
 };

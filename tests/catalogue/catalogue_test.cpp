@@ -3,13 +3,13 @@
 // own explanation, the windows' lookup finding 600 to 800 alone, nothing else.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "catalogue/error_catalogue.h"
 #include "catalogue/unicode_text.h"
+#include "tests/rows.h"
 
 namespace dialnote::testing {
 namespace {
@@ -21,27 +21,20 @@ using namespace std::literals;
 // review of every text against its code's meaning; a reworded explanation is
 // changed there too, on purpose.
 TEST(Catalogue, AnswersEveryCodeFrom600To878WithItsOwnReviewedExplanation) {
-  std::ifstream file(DIALNOTE_EXPLANATIONS_TSV);
-  std::string line;
-  std::getline(file, line);
-  int code = 600;
-  for (; std::getline(file, line); ++code) {
-    SCOPED_TRACE(code);
-    const std::size_t tab = line.find('\t');
-    ASSERT_EQ(line.substr(0, tab), std::to_string(code)) << "the reviewed copy is out of order";
-    const std::u16string key = unicode::ToUtf16(line.substr(0, tab));
-    const std::u16string explanation = unicode::ToUtf16(line.substr(tab + 1));
+  const std::vector<Row> rows = Rows("explanations.tsv");
+  ASSERT_EQ(rows.size(), 279u);
+  ASSERT_EQ(ErrorCatalogue::CommandEntries().size(), 279u);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int code = 600 + int(i);
+    ASSERT_EQ(rows[i].at(0), std::to_string(code)) << "the reviewed copy is out of order";
+    const std::u16string key = unicode::ToUtf16(rows[i][0]), text = unicode::ToUtf16(rows[i].at(1));
     EXPECT_EQ(ErrorCatalogue::Lookup(key),
-              code <= 800 ? std::optional<std::u16string_view>(explanation) : std::nullopt);
+              code <= 800 ? std::optional<std::u16string_view>(text) : std::nullopt)
+        << code;
     // The command's entries, in code order, say the same.
-    ASSERT_LT(code - 600, std::ssize(ErrorCatalogue::CommandEntries()));
-    const CatalogueEntry& entry =
-        ErrorCatalogue::CommandEntries()[static_cast<std::size_t>(code - 600)];
-    EXPECT_EQ(entry.code, key);
-    EXPECT_EQ(entry.explanation, explanation);
+    EXPECT_EQ(ErrorCatalogue::CommandEntries()[i].code, key);
+    EXPECT_EQ(ErrorCatalogue::CommandEntries()[i].explanation, text) << code;
   }
-  EXPECT_EQ(code, 879) << "rows in " << DIALNOTE_EXPLANATIONS_TSV;
-  EXPECT_EQ(ErrorCatalogue::CommandEntries().size(), 279u);
   // The windows' entries are the table's first 201: 600 to 800.
   EXPECT_EQ(ErrorCatalogue::WindowsEntries().data(), ErrorCatalogue::CommandEntries().data());
   EXPECT_EQ(ErrorCatalogue::WindowsEntries().size(), 201u);

@@ -9,7 +9,9 @@
 
 #include "catalogue/error_catalogue.h"
 #include "catalogue/lookup_poll.h"
+#include "catalogue/unicode_text.h"
 #include "tests/catalogue/fake_controls.h"
+#include "tests/rows.h"
 
 namespace dialnote::testing {
 namespace {
@@ -23,59 +25,23 @@ TEST(KeyFilter, PassesExactlyTheDigitsBackspaceAndEnterUnchanged) {
   EXPECT_EQ(passed, u"\b\r0123456789");
 }
 
-// The window opens with "600" in the entry, wholly selected. kType types the
-// input; kSet puts it in as code does; kUp and kDown put it in, then click.
+// Rows of tests/data/code-entry.tsv. The window opens with "600" in the entry,
+// wholly selected. "type" types the input; "set" puts it in as code does; "up"
+// and "down" put it in, then click.
 TEST(CodeEntry, EndsWithTheTextAndTheSelection) {
-  enum Action { kType, kSet, kUp, kDown };
-  struct Row {
-    const char* name;
-    Action action;
-    std::u16string_view input, text, selected;
-  };
-  constexpr Row kRows[] = {
-      {"typed 8 is 800", kType, u"8", u"800", u"800"},
-      {"typed, then all deleted", kType, u"742\b\b\b", u"", u"600"},
-      // One pass, by text order: three characters below "600" or above "800"
-      // go to the nearest end, and so does the lone "8"; nothing else moves.
-      {"742 selects itself", kSet, u"742", u"742", u"742"},
-      {"599 goes up to 600", kSet, u"599", u"600", u"600"},
-      {"' 60' goes up to 600", kSet, u" 60", u"600", u"600"},
-      {"801 goes down to 800", kSet, u"801", u"800", u"800"},
-      {"Persian digits go to 800", kSet, u"\u06F6\u06F0\u06F0", u"800", u"800"},
-      {"a lone 7 stays", kSet, u"7", u"7", u"600"},
-      {"79 stays", kSet, u"79", u"79", u"600"},
-      // Up: plus one; what the nested pass leaves above "800" wraps to "600".
-      {"up from 600", kUp, u"600", u"601", u"601"},
-      {"up from 799", kUp, u"799", u"800", u"800"},
-      {"up from 800 stays", kUp, u"800", u"800", u"800"},
-      {"up from 79 is 80", kUp, u"79", u"80", u"600"},
-      {"up from 80 wraps", kUp, u"80", u"600", u"600"},
-      {"up from 07 is 8, then 800", kUp, u"07", u"800", u"800"},
-      {"up from 9 is 10", kUp, u"9", u"10", u"600"},
-      // Down: the number minus one; what it leaves below "600" wraps to "800".
-      {"down from 601", kDown, u"601", u"600", u"600"},
-      {"down from 600 stays", kDown, u"600", u"600", u"600"},
-      {"down from 800", kDown, u"800", u"799", u"799"},
-      {"down from 80 is 79", kDown, u"80", u"79", u"600"},
-      {"down from 61 wraps", kDown, u"61", u"800", u"800"},
-      {"down from 0 wraps", kDown, u"0", u"800", u"800"},
-      // A step on a text that is no run of ASCII digits keeps it.
-      {"up on nothing", kUp, u"", u"", u"600"},
-      {"down on a pasted a7", kDown, u"a7", u"a7", u"600"},
-      {"up on pasted Persian 70", kUp, u"\u06F7\u06F0", u"\u06F7\u06F0", u"600"},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
+  for (const Row& row : Rows("code-entry.tsv")) {
+    SCOPED_TRACE(row[0]);
+    const std::string& action = row[1];
     EntryWindow window;
-    if (row.action == kType) {
-      for (const char16_t key : row.input) window.Type(key);
+    if (action == "type") {
+      for (const char16_t key : unicode::ToUtf16(row[2])) window.Type(key);
     } else {
-      window.entry.SetText(row.input);
+      window.entry.SetText(unicode::ToUtf16(row[2]));
     }
-    if (row.action == kUp) CodeEntryRules::StepUp(window.entry);
-    if (row.action == kDown) CodeEntryRules::StepDown(window.entry);
-    EXPECT_EQ(window.entry.text, row.text);
-    EXPECT_EQ(window.list.SelectedText(), row.selected);
+    if (action == "up") CodeEntryRules::StepUp(window.entry);
+    if (action == "down") CodeEntryRules::StepDown(window.entry);
+    EXPECT_EQ(window.entry.text, unicode::ToUtf16(row[3]));
+    EXPECT_EQ(window.list.SelectedText(), unicode::ToUtf16(row[4]));
   }
 }
 
@@ -91,32 +57,20 @@ TEST(CodeList, IsFilledWith600To800And600SelectedAndAPickOf742PutsItIntoTheEntry
   EXPECT_EQ(window.list.SelectedText(), u"742");
 }
 
-// A tick after each step (the box given a `foreign` text first, if any): the
-// box shows `shown`'s explanation (or `shown`, when no code), and is written
+// Steps of tests/data/lookup-poll.tsv, a tick after each (the box given a `foreign` text first, if
+// any): the box shows `shown`'s explanation (or `shown`, when no code), and is written
 // (`writes`, the foreign texts included) only when that differs, so that the
 // user's selection in it survives the ticks.
 TEST(LookupPoll, ShowsTheEntrysExplanationTickByTickWritingOnlyWhatDiffers) {
-  struct Step {
-    const char* name;
-    std::u16string_view entry, foreign, shown;
-    int writes;
-  };
-  constexpr Step kSteps[] = {
-      {"ANonCodeKeepsTheBoxsText", u"78", u"", u"x", 0},
-      {"ACodeShowsItsExplanation", u"651", u"", u"651", 1},
-      {"WhichIsNotWrittenAgain", u"651", u"", u"651", 1},
-      {"PartialKeepsIt", u"65", u"", u"651", 1},
-      {"AForeignTextIsReplaced", u"651", u"y", u"651", 3},
-      {"TheNextCodeShowsItsOwn", u"602", u"", u"602", 4},
-  };
   FakeTextBox entry, box(u"x");
-  for (const Step& step : kSteps) {
-    SCOPED_TRACE(step.name);
-    if (!step.foreign.empty()) box.SetText(step.foreign);
-    entry.SetText(step.entry);
+  for (const Row& step : Rows("lookup-poll.tsv")) {
+    SCOPED_TRACE(step[0]);
+    const std::u16string shown = unicode::ToUtf16(step.at(3));
+    if (!step.at(2).empty()) box.SetText(unicode::ToUtf16(step[2]));
+    entry.SetText(unicode::ToUtf16(step.at(1)));
     LookupPoll::Tick(entry, box);
-    EXPECT_EQ(box.text, ErrorCatalogue::Lookup(step.shown).value_or(step.shown));
-    EXPECT_EQ(box.sets, step.writes);
+    EXPECT_EQ(box.text, ErrorCatalogue::Lookup(shown).value_or(shown));
+    EXPECT_EQ(box.sets, std::stoi(step.at(4)));
   }
 }
 

@@ -18,7 +18,7 @@
 namespace dialnote {
 namespace {
 
-using testing::AddRow;
+using testing::AddRows;
 using Adapters = QList<NetworkAdapter>;
 
 // Adapters as the tables write them, separated by "|": a name, then its IPv4
@@ -92,49 +92,9 @@ class NetworkChoiceTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Rows of tests/data/network-addresses.tsv, adapters written as Parse reads them.
   void theAddressIsTheOneAUserMeans_data() {
-    QTest::addColumn<QString>("adapters");
-    QTest::addColumn<QString>("expected");
-    // Windows, as GetAdaptersAddresses lists the adapters.
-    AddRow("WSL's virtual switch first, the Wi-Fi named as the best route",
-           "vEthernet-WSL 172.28.16.1 | Wi-Fi 192.168.1.20 route35 best", "192.168.1.20");
-    AddRow("the best route named over a lower metric elsewhere",
-           "Ethernet 10.0.0.15 route5 | Wi-Fi 192.168.1.20 route50 best", "192.168.1.20");
-    AddRow("two gateways: the lower metric wins, whichever is listed first",
-           "Wi-Fi 192.168.1.20 route55 | Ethernet 10.0.0.15 route25", "10.0.0.15");
-    AddRow("two gateways of equal metric: the first listed",
-           "Wi-Fi 192.168.1.20 route25 | Ethernet 10.0.0.15 route25", "192.168.1.20");
-    AddRow("a self-assigned address only: it is shown",
-           "Loopback 127.0.0.1 loopback | Ethernet 169.254.83.7", "169.254.83.7");
-    AddRow("a self-assigned adapter first, then a real address without routes",
-           "Ethernet 169.254.83.7 | Wi-Fi 192.168.1.20", "192.168.1.20");
-    AddRow("the route's adapter lists its self-assigned address first",
-           "Ethernet 169.254.83.7 10.0.0.15 route25 best", "10.0.0.15");
-    AddRow("the best route's adapter holds only a self-assigned address",
-           "Ethernet 169.254.83.7 route5 best | Wi-Fi 192.168.1.20 route50", "192.168.1.20");
-    AddRow("the route's address is still being checked: another adapter's",
-           "Ethernet 10.0.0.15 | Wi-Fi 192.168.1.20? route35 best", "10.0.0.15");
-    AddRow("a duplicate address before a good one on the same adapter",
-           "Wi-Fi 192.168.1.20? 192.168.1.21 route35 best", "192.168.1.21");
-    AddRow("only an unsettled address and a self-assigned one: the first listed",
-           "Wi-Fi 192.168.1.20? | Ethernet 169.254.83.7", "192.168.1.20");
-    AddRow("a gateway on an adapter that is down is passed over",
-           "Ethernet 10.0.0.15 route5 best down | Wi-Fi 192.168.1.20", "192.168.1.20");
-    // Linux, as getifaddrs and /proc/net/route give them.
-    AddRow("docker0 before the Ethernet that carries the default route",
-           "lo 127.0.0.1 loopback | docker0 172.17.0.1 | enp3s0 192.168.1.7 route100",
-           "192.168.1.7");
-    AddRow("an interface that is up but not running keeps its route to no avail",
-           "eth0 192.168.1.7 route100 stopped | wlan0 192.168.1.33", "192.168.1.33");
-    AddRow("an interface with no IPv4 address and a route is passed over",
-           "eth0 route100 | wlan0 192.168.1.33", "192.168.1.33");
-    AddRow("no routes at all: the first address of a running interface",
-           "lo 127.0.0.1 loopback | eth0 198.51.100.1 down | eth1 198.51.100.2 stopped | eth2 | "
-           "eth3 192.0.2.2 | eth4 192.0.2.3",
-           "192.0.2.2");
-    AddRow("no network at all", "", "127.0.0.1");
-    AddRow("only the loopback, which a route names", "lo 127.0.0.1 loopback route1 best",
-           "127.0.0.1");
+    AddRows("network-addresses.tsv", {"adapters", "expected"});
   }
   void theAddressIsTheOneAUserMeans() {
     QFETCH(QString, adapters);
@@ -147,42 +107,16 @@ class NetworkChoiceTest : public QObject {
   }
 
   void theDefaultRoutesAreReadFromLinuxsTable_data() {
-    QTest::addColumn<QByteArray>("table");
-    QTest::addColumn<QString>("expected");
-    const QByteArray header =
-        "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n";
-    AddRow("a default route through a gateway, and the local network",
-           header +
-               "eth0\t00000000\t010200C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n"
-               "eth0\t000200C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\t0\t0\t0\n",
-           QStringLiteral("eth0:100 wlan0:- docker0:-"));
-    AddRow("two default routes: each adapter keeps its own lowest metric",
-           header +
-               "wlan0\t00000000\t0101A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n"
-               "eth0\t00000000\t010200C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n"
-               "eth0\t00000000\t020200C0\t0003\t0\t0\t20\t00000000\t0\t0\t0\n"
-               "eth0\t00000000\t030200C0\t0003\t0\t0\t50\t00000000\t0\t0\t0\n",
-           QStringLiteral("eth0:20 wlan0:600 docker0:-"));
-    AddRow("a route that is not up, and networks that are not the default",
-           header +
-               "eth0\t00000000\t010200C0\t0002\t0\t0\t0\t00000000\t0\t0\t0\n"
-               "docker0\t000011AC\t00000000\t0001\t0\t0\t0\t0000FFFF\t0\t0\t0\n"
-               "wlan0\t00000000\t00000000\t0001\t0\t0\t0\t000000FF\t0\t0\t0\n",
-           QStringLiteral("eth0:- wlan0:- docker0:-"));
-    AddRow("a route of an interface not listed, and lines cut short or garbled",
-           header +
-               "tun0\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n"
-               "eth0\t00000000\t010200C0\n"
-               "eth0\tzz000000\t010200C0\t0003\t0\t0\t0\t00000000\t0\t0\t0\n"
-               "eth0\t00000000\t010200C0\t0003\t0\t0\t-1\t00000000\t0\t0\t0\n"
-               "\n",
-           QStringLiteral("eth0:- wlan0:- docker0:-"));
+    AddRows("network-routes.tsv", {"table", "expected"});
   }
   void theDefaultRoutesAreReadFromLinuxsTable() {
-    QFETCH(QByteArray, table);
+    QFETCH(QString, table);
     QFETCH(QString, expected);
     Adapters adapters = Parse(QStringLiteral("eth0 | wlan0 | docker0"));
-    ApplyDefaultRoutes(table, adapters);
+    ApplyDefaultRoutes(
+        "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n" +
+            table.toLatin1(),
+        adapters);
     QStringList found;
     for (const NetworkAdapter& adapter : adapters) {
       found << adapter.name + QLatin1Char(':') +

@@ -50,34 +50,21 @@ const QString kVersionsFile = QStringLiteral(DIALNOTE_REFERENCES_DIR "/VERSIONS"
 // The libraries that turn the windows' text into pixels, one "name version"
 // a line, as this process loaded them (through Qt), and the font's revision.
 QStringList DrawingLibraries() {
-  const auto symbol = [](const char* name) { return dlsym(RTLD_DEFAULT, name); };
-  QStringList found = {QStringLiteral("Qt ") + QLatin1String(qVersion())};
-  using FtLibrary = void*;
-  const auto ft_init = reinterpret_cast<int (*)(FtLibrary*)>(symbol("FT_Init_FreeType"));
-  const auto ft_version =
-      reinterpret_cast<void (*)(FtLibrary, int*, int*, int*)>(symbol("FT_Library_Version"));
-  const auto ft_done = reinterpret_cast<int (*)(FtLibrary)>(symbol("FT_Done_FreeType"));
-  FtLibrary library = nullptr;
-  int v[3] = {};
-  if (ft_init && ft_version && ft_done && ft_init(&library) == 0) {
-    ft_version(library, &v[0], &v[1], &v[2]);
-    ft_done(library);
-  }
-  found << QStringLiteral("FreeType %1.%2.%3").arg(v[0]).arg(v[1]).arg(v[2]);
-  const auto hb = reinterpret_cast<const char* (*)()>(symbol("hb_version_string"));
-  found << QStringLiteral("HarfBuzz ") + QLatin1String(hb ? hb() : "unknown");
-  const auto fc = reinterpret_cast<int (*)()>(symbol("FcGetVersion"));
+  const auto hb = reinterpret_cast<const char* (*)()>(dlsym(RTLD_DEFAULT, "hb_version_string"));
+  const auto fc = reinterpret_cast<int (*)()>(dlsym(RTLD_DEFAULT, "FcGetVersion"));
   const int fc_version = fc ? fc() : 0;
-  found << QStringLiteral("fontconfig %1.%2.%3")
-               .arg(fc_version / 10000)
-               .arg(fc_version / 100 % 100)
-               .arg(fc_version % 100);
   const QFont design = DesignFont(8.25, 400);
   const QByteArray head = QRawFont::fromFont(design).fontTable("head");  // fontRevision, 16.16
   const double revision = head.size() < 8 ? 0 : qFromBigEndian<quint32>(head.constData() + 4);
-  return found << QStringLiteral("font %1 %2")
-                      .arg(QFontInfo(design).family())
-                      .arg(revision / 65536.0, 0, 'f', 2);
+  return {QStringLiteral("Qt ") + QLatin1String(qVersion()),
+          QStringLiteral("HarfBuzz ") + QLatin1String(hb ? hb() : "unknown"),
+          QStringLiteral("fontconfig %1.%2.%3")
+              .arg(fc_version / 10000)
+              .arg(fc_version / 100 % 100)
+              .arg(fc_version % 100),
+          QStringLiteral("font %1 %2")
+              .arg(QFontInfo(design).family())
+              .arg(revision / 65536.0, 0, 'f', 2)};
 }
 
 // The libraries that differ here from references/VERSIONS, and what it

@@ -22,6 +22,7 @@ namespace dialnote {
 namespace {
 
 using testing::AddRow;
+using testing::AddRows;
 using testing::Tick;
 using testing::Type;
 
@@ -67,33 +68,13 @@ class Form1Test : public QObject {
     QCOMPARE(form_->List1->count(), 201);
   }
 
-  // What a user does, in order: keys for the control that has the keyboard
-  // (at first the entry, whose "600" start-up leaves selected), [clicks] on a
+  // Rows of tests/data/main-window-entry.tsv. What a user does, in order: keys for the control that
+  // has the keyboard (at first the entry, whose "600" start-up leaves selected), [clicks] on a
   // control or on a row of the list, {text} put on the clipboard, and Menu,
   // the entry's context menu's Paste. Pasted text passes no key filter, but
   // the entry holds three characters at most.
   void entryListAndSteps_data() {
-    QTest::addColumn<QString>("actions");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("selected");
-    AddRow("a typed code is selected in the list", "6 5 1", "651", "651");
-    AddRow("a fourth digit is refused", "7 0 0 1", "700", "700");
-    AddRow("letters and spaces are discarded", "7 A Space 8 C 4", "784", "784");
-    AddRow("Persian and Arabic digits are discarded", "۷ ٨ 7", "7", "600");
-    AddRow("Ctrl with a letter, and Return, type nothing",
-           "{742} 6 5 Ctrl+A Ctrl+V Ctrl+X Ctrl+Z Ctrl+M Return", "65", "600");
-    AddRow("Ctrl+A selects nothing: what follows is typed after", "6 5 Ctrl+A 7", "657", "657");
-    AddRow("keys without a character edit as usual", "6 5 1 Home Del End Backspace Left 7", "75",
-           "651");
-    AddRow("emptying the entry selects 600 and leaves the entry empty", "Backspace", "", "600");
-    AddRow("up from 600 gives 601", "[Command1]", "601", "601");
-    AddRow("down from 61 wraps to 800", "6 1 [Command2]", "800", "800");
-    AddRow("809, a code of the command alone, becomes 800", "8 Backspace 9", "800", "800");
-    AddRow("a click on 742 picks it", "6 [742]", "742", "742");
-    AddRow("a click on the selected 742 completes 74", "7 4 2 Backspace [742]", "742", "742");
-    AddRow("Down in the list picks the next code", "[600] Down", "601", "601");
-    AddRow("Shift+Insert pastes 7421 as 742", "{7421} Shift+Ins [Command1]", "743", "743");
-    AddRow("a pasted letter stays, and no step moves it", "{7a} Menu [Command1]", "7a", "600");
+    AddRows("main-window-entry.tsv", {"actions", "text", "selected"});
   }
 
   void entryListAndSteps() {
