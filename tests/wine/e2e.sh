@@ -1,22 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Dialnote.exe end to end under Wine on a virtual X display, in a fresh
-# prefix whose LogPixels is DPI (96 is 100 %, 120 is 125 %, 144 is 150 %):
-# the splash comes first and hands over after about five seconds; each
-# window comes at its design size (332 x 130, 348 x 429) times DPI/96, its
-# see-through top corners show the desktop, with no key-colour (#00FFFF)
-# fringe anywhere in it and no gap across its top rows; typing 784 shows its
-# explanation (copied through the clipboard); the about box opens and
-# closes; the exit button ends the program with status 0. No text is clipped
-# (text_fit_probe.exe, in the same prefix), and no more explanations outgrow
-# their box than at 96 dpi. All along, under Wine's relay trace of winmm's
-# timer functions, nothing calls timeBeginPeriod (which raises the timer
-# resolution for the whole machine) or timeSetEvent (the multimedia timer,
-# which Qt uses for intervals up to 20 ms and for every precise timer), while
-# the trace shows the window timers' SetTimer, so that the check cannot pass
-# on an empty one. Screenshots are kept beside the executable:
-# wine-splash-DPIdpi.png, wine-main-window-DPIdpi.png. It is started with a
-# code, which it does not read, and prints nothing.
+# Dialnote.exe end to end under Wine at LogPixels DPI: splash then main window at their scaled
+# sizes with see-through corners and no key colour, 784 typed and copied, about box, exit status 0,
+# no text clipped (text_fit_probe), and no timeBeginPeriod/timeSetEvent in the relay trace.
 #   e2e.sh DPI DIALNOTE_EXE TEXT_FIT_PROBE_EXE
 set -euo pipefail
 dpi=$1
@@ -48,8 +34,7 @@ window_near() {
 }
 root_colour=$(import -window root -depth 8 -crop 1x1+0+0 txt:- 2>/dev/null | awk 'NR == 2 {print $3}')
 
-# Checks the window `id` on screen: its corners show the desktop, no pixel
-# of it is the key colour, and its top rows are whole across the middle.
+# check_window ID NAME PICTURE: corners show the desktop, no key colour, top rows whole.
 check_window() {
   local id=$1 name=$2 picture=$3 left top size width height
   read -r left top <<<"$(place_of "$id")"
@@ -69,7 +54,6 @@ check_window() {
     [ "$(pixel $((width / 2)) "$y")" != "$root_colour" ] ||
       fail "$name: row $y is see-through in the middle (see $picture)"
   done
-  # At 100 % the cut is exact: five pixels of the top row at each corner.
   if [ "$dpi" = 96 ]; then
     for x in 4 $((width - 5)); do
       [ "$(pixel "$x" 0)" = "$root_colour" ] || fail "$name: corner pixel $x,0 is $(pixel "$x" 0)"

@@ -1,24 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows installer and uninstaller under Wine, each case in a fresh
-# prefix (a copy of one made at the start, prefix.sh), silent (/S) but for
-# the question asked while Dialnote runs:
-# - an install puts Dialnote.exe, dialnote.com and the uninstaller, nothing
-#   else, in the user's programs folder, with a Start-menu entry, an
-#   uninstall entry (with its size and the sized icon) and the folder last on
-#   the user's PATH, whose registry type and other entries stay as they were;
-#   the uninstaller takes all of it away, leaving the PATH byte for byte as
-#   it was before;
-# - an install over an older version, and over the same version, leaves one
-#   uninstall entry, one shortcut, one PATH entry and no stray file;
-# - while Dialnote.exe runs, or dialnote.com waits for its input, install
-#   and uninstall are refused with a non-zero status and change nothing;
-# - a user without a Path value gets one and loses it again; a PATH too long
-#   to edit safely is left untouched, and the install still succeeds.
-#   installer.sh SETUP_EXE [CPACK BUILD_DIR]
-# With CPACK and BUILD_DIR, the older version's installer is made from the
-# same build with `cpack -D CPACK_PACKAGE_VERSION=1.9.0`; DIALNOTE_OLDER_SETUP
-# may name one instead.
+# The installer and uninstaller under Wine, each case in a copy of one fresh prefix: install and
+# uninstall leave the PATH byte for byte; upgrades leave one of each; a running Dialnote.exe or a
+# waiting `dialnote.com -` refuses both and changes nothing; no Path value, a too long PATH.
+#   installer.sh SETUP_EXE [CPACK BUILD_DIR]   (DIALNOTE_OLDER_SETUP may name the older installer)
 set -euo pipefail
 setup=$(realpath "$1")
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -46,7 +31,6 @@ export WINEPREFIX=$work/base
 base_user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
 user_name=$(basename "$base_user")
 
-# A fresh copy of the base prefix, and the places an install touches in it.
 fresh_prefix() {
   WINEPREFIX=$work/$1
   cp -a "$work/base" "$WINEPREFIX"
@@ -67,7 +51,6 @@ set_path() { wine reg add 'HKCU\Environment' /v Path /t "$1" /d "$2" /f >/dev/nu
 export_environment() {
   wine reg export 'HKCU\Environment' "$(winepath -w "$1")" /y >/dev/null 2>&1
 }
-# Every file of the install with its checksum, the menu, and the keys.
 snapshot() {
   (cd "$installed" 2>/dev/null && find . -type f -exec md5sum {} + | sort) || echo "no folder"
   ls "$menu"
@@ -82,7 +65,6 @@ uninstall_waiting() {  # in place, so that its status can be seen
 uninstall() {
   wine "$installed/Uninstall.exe" /S >"$work/uninstall.log" 2>&1 ||
     fail "the uninstaller failed: $(cat "$work/uninstall.log")"
-  # The uninstaller copies itself away and runs from there.
   gone() { [ ! -e "$installed" ] && [ -z "$(value "$uninstall_key" DisplayName)" ]; }
   poll 30 gone || fail "after uninstalling: $(ls -la "$installed" 2>&1)"
   wineserver --wait || true
@@ -106,7 +88,7 @@ export_environment "$work/environment-before.reg"
 install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
 expect_one_of_each "install"
 [ -f "$shortcut" ] || fail "no Start-menu entry: $(ls "$menu")"
-# The shortcut shows icon index 1 of Dialnote.exe, the one drawn in every size.
+# Icon index 1: the group drawn in every size.
 [ "$(od -An -t d4 -j 56 -N 4 "$shortcut" | tr -d ' ')" = 1 ] || fail "the shortcut's icon index"
 entry=$(winepath -w "$installed")
 [ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$original$entry;" ] ||
@@ -164,7 +146,6 @@ refused() {  # a silent install and uninstall while $1 runs
   [ "$(snapshot)" = "$before" ] || fail "a refused uninstall changed: $(diff <(echo "$before") <(snapshot))"
   echo "   refused while $1 runs, with status $status, nothing changed"
 }
-# The command waiting for more input, once it has answered a code.
 mkfifo "$work/codes"
 wine "$installed/dialnote.com" - <"$work/codes" >"$work/command.out" 2>&1 &
 command_pid=$!
@@ -197,7 +178,6 @@ poll 30 question || fail "the installer asked nothing"
 stop "$app_pid"
 app_pid=""
 answer Return
-# Through the pages (I Agree, Install, Finish), until the installer ends.
 for _ in $(seq 60); do
   kill -0 "$setup_pid" 2>/dev/null || break
   xdotool key Return
@@ -219,8 +199,7 @@ install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
 uninstall
 [ -z "$(value 'HKCU\Environment' Path)" ] || fail "the Path value is left: $(value 'HKCU\Environment' Path)"
 fresh_prefix long-path
-# Too long to read whole into the installer's strings, then one that can be
-# read but has no room left for the entry.
+# Too long to read whole, then readable with no room left for the entry.
 for entries in 40 38; do
   long="C:\\Tools$(printf ';C:\\Program Files\\Tool %03d' $(seq 1 "$entries"))"
   set_path REG_EXPAND_SZ "$long"

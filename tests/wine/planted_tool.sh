@@ -1,14 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The registration tool is started by its full path, under Wine on a virtual
-# X display: with a "regsvr32.exe" of ours planted beside Dialnote.exe, and
-# then in the current folder, the planted one never runs, while the system's
-# own tool registers the component files that lie beside the program (test
-# components whose DllRegisterServer leaves a note), so the test cannot pass
-# because nothing was started at all.
-# The planted tool is a stand-in that notes in started.txt, beside itself,
-# that it ran and with what command line.
-#   planted_tool.sh DIALNOTE_EXE PLANTED_REGSVR32_EXE MARKER_COMPONENT_DLL
+# A regsvr32.exe planted beside Dialnote.exe, or in the current folder, never runs, while the
+# system's tool registers the components beside the program (they note it), so that nothing
+# started at all cannot pass.   planted_tool.sh DIALNOTE_EXE PLANTED_REGSVR32_EXE MARKER_DLL
 set -euo pipefail
 exe=$(realpath "$1")
 planted=$(realpath "$2")
@@ -30,10 +24,7 @@ cp "$planted" "$work/check/regsvr32.exe"
 wine "$work/check/regsvr32.exe" /s check >/dev/null 2>&1 || true
 [ -e "$work/check/started.txt" ] || fail "the planted tool noted nothing when it ran"
 
-# Dialnote.exe and the components in `program`, started from `current`, with
-# the planted tool in `planted_in` (one of the two), until both sets of
-# registrations (the window's creation and its activation) have reached the
-# system's tool: the planted one never runs.
+# planted_run WHERE PROGRAM CURRENT PLANTED_IN: until both registrations (creation, activation).
 planted_run() {
   local where=$1 program=$2 current=$3 planted_in=$4 file
   echo "-- planted $where"
