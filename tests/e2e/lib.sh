@@ -1,9 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the end-to-end scripts: a private virtual display, polling with a
-# deadline, and stopping what a script started. Source it, then call
-# e2e_setup once; it removes its work folder and stops its processes on exit.
+# Sourced by the end-to-end scripts: e2e_setup starts a private display; all is stopped on exit.
 
-# Ends a process by id, and does not wait for it forever.
 stop() {
   kill "$1" 2>/dev/null || return 0
   for _ in $(seq 50); do
@@ -14,7 +11,7 @@ stop() {
   wait "$1" 2>/dev/null || true
 }
 
-# Runs its arguments until they succeed, for at most $1 seconds.
+# poll SECONDS COMMAND...: until it succeeds.
 poll() {
   local seconds=$1
   shift
@@ -37,8 +34,7 @@ e2e_cleanup() {
   rm -rf "$work"
 }
 
-# Checks the tools, makes $work, starts Xvfb on a free display and exports
-# DISPLAY and a private XDG_RUNTIME_DIR.
+# e2e_setup TOOLS...: $work, Xvfb on a free display, a private XDG_RUNTIME_DIR.
 e2e_setup() {
   local tool
   for tool in Xvfb xdotool "$@"; do

@@ -1,18 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Dialnote end to end, as a user meets it on a bare machine: the program
-# installed into a temporary prefix, started on a virtual X display without a
-# window manager and driven with real pointer and keyboard input, with no
-# network interface but the loopback (in a private network namespace, where
-# the system allows one), no browser on the PATH, no Tahoma or Vazirmatn
-# (fontconfig sees only DejaVu Sans) and a home folder nobody can write to.
+# Dialnote installed and driven by pointer and keys on a bare machine: no window manager, only a
+# loopback that is down, no browser, only DejaVu Sans, an unwritable home.
 #   program.sh CHECK_PROGRAM CMAKE_COMMAND BUILD_DIR
-# environment_check looks inside the windows first. Then the splash comes
-# first and alone, the main window takes over after about five seconds,
-# typing 784 shows its explanation (copied from the explanation box through
-# the clipboard), the web-site button without a browser harms nothing,
-# dragging the title strip moves the window, and the close image ends the
-# program with status 0.
 set -euo pipefail
 check_program=$1
 source "$(dirname "$0")/lib.sh"
@@ -32,7 +22,6 @@ mkdir -p "$work/empty-bin"
 bare=(env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u DBUS_SESSION_BUS_ADDRESS
   PATH="$work/empty-bin" HOME=/dev/null/home FONTCONFIG_FILE="$work/fonts.conf"
   QT_QPA_PLATFORM=xcb)
-# A private network namespace, whose only interface is a loopback that is down.
 if unshare -rn true 2>/dev/null; then
   bare=(unshare -rn "${bare[@]}")
 else
@@ -94,7 +83,6 @@ read -r left top <<<"$(place_of "$main")"
 
 echo "-- the close image ends the program"
 xdotool mousemove $((left + 17)) $((top + 15)) click 1
-# Gone, or a zombie waiting for this script to collect its status.
 ended() {
   local state
   state=$(sed 's/.*) //' "/proc/$app_pid/stat" 2>/dev/null | cut -c1)
