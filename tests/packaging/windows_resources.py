@@ -1,20 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The Windows resources of a Dialnote executable, read back and checked.
-
-Reads them from a built executable (Dialnote.exe, dialnote.com) or from the
-resource script, compiled with the cross windres and linked into a bare DLL
-(on any machine): the fixed version data, every version string and the
-translation; the two icon groups; the application manifest, element by
-element as Windows reads it (an element in the wrong namespace or place is
-one Windows ignores). Every resource is in English (United States).
-With --setup, also the setup program's version data, DPI awareness and icon.
-
-Icon group 1 (index 0) is the program icon as the about box extracts it: one
-48 x 48 image of 256 colours with a 1-bit mask, image id 30001, byte for
-byte the program's .ico file. Group 2 (index 1) holds the sizes Windows asks
-for, each 32-bit with alpha (the 256 one a PNG), and each drawn for its size.
-"""
+"""A Dialnote executable's Windows resources (or its resource script, linked into a bare DLL):
+version data, the two icon groups (0: the about box's 48-pixel icon, 1: every size, each drawn),
+the manifest as Windows reads it, all in en-US; with --setup, the setup program's too."""
 import argparse
 import subprocess
 import sys
@@ -28,10 +16,7 @@ from PIL import Image, ImageChops
 
 RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
 SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
-# A drawn size differs from a box-filter downscale of the 256 in the edges it
-# snaps to its own pixels: a seventh to a third of its pixels by more than
-# this step of a channel. A resampled one differs in under 1 %, and icon.svg
-# rendered at each size without snapping in under 3 %.
+# A drawn size differs from a downscale of the 256 in 1/7 to 1/3 of its pixels; a resampled one <1 %.
 CHANNEL_STEP = 32
 DRAWN_SHARE = 0.05
 
