@@ -2,12 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Dialnote.exe end to end under Wine at LogPixels DPI: splash then main window at their scaled
 # sizes with see-through corners and no key colour, 784 typed and copied, about box, exit status 0,
-# no text clipped (text_fit_probe), and no timeBeginPeriod/timeSetEvent in the relay trace.
-#   e2e.sh DPI DIALNOTE_EXE TEXT_FIT_PROBE_EXE
+# no text clipped (text_fit_probe), and no timeBeginPeriod/timeSetEvent in the relay trace. A
+# regsvr32.exe planted beside it and in the current folder never runs, while the system's registers
+# the marker components beside it (so nothing started at all cannot pass).
+#   e2e.sh DPI DIALNOTE_EXE TEXT_FIT_PROBE_EXE PLANTED_REGSVR32_EXE MARKER_COMPONENT_DLL
 set -euo pipefail
 dpi=$1
 exe=$(realpath "$2")
 probe=$(realpath "$3")
+planted=$(realpath "$4")
 pictures=$(dirname "$exe")
 source "$(dirname "$0")/prefix.sh"
 wine_test_setup xwininfo xclip import
@@ -63,7 +66,17 @@ check_window() {
   echo "   $name: ${width}x${height}, corners clear, no key colour, $(basename "$picture")"
 }
 
-WINEDEBUG=-all,+relay wine "$exe" 691 >"$work/program.out" 2>"$work/trace.log" &
+mkdir "$work/program" "$work/current"
+components=(MSWINSCK.ocx MS_XTools.ocx SkinControl.ocx)
+for file in "${components[@]}"; do cp "$5" "$work/program/$file"; done
+cp "$exe" "$work/program/Dialnote.exe"
+cp "$planted" "$work/current/regsvr32.exe"
+wine "$work/current/regsvr32.exe" /s check >/dev/null 2>&1 || true
+[ -e "$work/current/started.txt" ] || fail "the planted tool noted nothing when it ran"
+rm "$work/current/started.txt"
+cp "$planted" "$work/program/regsvr32.exe"
+(cd "$work/current" && WINEDEBUG=-all,+relay exec wine "$work/program/Dialnote.exe" 691) \
+  >"$work/program.out" 2>"$work/trace.log" &
 app_pid=$!
 echo "-- the splash window comes first, at $(scaled 332)x$(scaled 130)"
 splash_shown() { splash=$(window_near "$(scaled 332)" "$(scaled 130)"); [ -n "$splash" ]; }
@@ -97,6 +110,14 @@ copied_explanation() {
 poll 15 copied_explanation ||
   fail "the explanation box holds: $(xclip -o -selection clipboard 2>/dev/null)"
 
+echo "-- the system's regsvr32 registered each component twice (creation, activation)"
+registered_all() {
+  for file in "${components[@]}"; do
+    [ "$(grep -c registered "$work/program/$file.registered" 2>/dev/null || true)" -ge 2 ] || return 1
+  done
+}
+poll 60 registered_all || fail "the system's regsvr32 did not register the components: $(ls -l "$work/program")"
+
 echo "-- the about box opens and closes"
 xdotool mousemove $(at 60 404) click 1
 about_open() {
@@ -126,6 +147,9 @@ app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 [ ! -s "$work/program.out" ] || fail "Dialnote.exe printed $(head -c 200 "$work/program.out")"
 wineserver -k 2>/dev/null || true
+for folder in program current; do
+  [ ! -e "$work/$folder/started.txt" ] || fail "the regsvr32 planted in $folder ran: $(cat "$work/$folder/started.txt")"
+done
 
 echo "-- the window timers alone"
 calls() { grep -c "Call $1(" "$work/trace.log" || true; }
