@@ -47,6 +47,9 @@ value() {
   { wine reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' |
     awk -v name="$2" '$1 == name {sub(/^ *[^ ]+ +/, ""); t = $1; sub(/^[^ ]+ +/, ""); print t "\t" $0}'
 }
+# path_is WANT WHEN, entry_is NAME WANT: "TYPE<tab>DATA" of the user's Path, of an uninstall value.
+path_is() { [ "$(value 'HKCU\Environment' Path)" = "$1" ] || fail "$2: the PATH is $(value 'HKCU\Environment' Path)"; }
+entry_is() { [ "$(value "$uninstall_key" "$1")" = "$2" ] || fail "$1 is $(value "$uninstall_key" "$1")"; }
 set_path() { wine reg add 'HKCU\Environment' /v Path /t "$1" /d "$2" /f >/dev/null 2>&1; }
 export_environment() {
   wine reg export 'HKCU\Environment' "$(winepath -w "$1")" /y >/dev/null 2>&1
@@ -91,11 +94,9 @@ expect_one_of_each "install"
 # Icon index 1: the group drawn in every size.
 [ "$(od -An -t d4 -j 56 -N 4 "$shortcut" | tr -d ' ')" = 1 ] || fail "the shortcut's icon index"
 entry=$(winepath -w "$installed")
-[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$original$entry;" ] ||
-  fail "the PATH is $(value 'HKCU\Environment' Path)"
-[ "$(value "$uninstall_key" DisplayIcon)" = "REG_SZ	$entry\\Dialnote.exe,1" ] ||
-  fail "DisplayIcon: $(value "$uninstall_key" DisplayIcon)"
-[ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	2.0.0" ] || fail "DisplayVersion"
+path_is "REG_EXPAND_SZ	$original$entry;" installed
+entry_is DisplayIcon "REG_SZ	$entry\\Dialnote.exe,1"
+entry_is DisplayVersion "REG_SZ	2.0.0"
 size=$(value "$uninstall_key" EstimatedSize | cut -f2)
 kilobytes=$(du -sk --apparent-size "$installed" | cut -f1)
 [ -n "$size" ] && [ $((size)) -ge $((kilobytes - 8)) ] && [ $((size)) -le $((kilobytes + 8)) ] ||
@@ -116,17 +117,15 @@ if [ -n "$older" ]; then
   fresh_prefix upgrade
   set_path REG_SZ 'C:\Tools'
   install "$older" || fail "the older installer failed: $(cat "$work/install.log")"
-  [ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	1.9.0" ] || fail "the older version's entry"
+  entry_is DisplayVersion "REG_SZ	1.9.0"
   install "$setup" || fail "the upgrade failed: $(cat "$work/install.log")"
   expect_one_of_each "upgrade"
-  [ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	2.0.0" ] || fail "the upgraded entry"
+  entry_is DisplayVersion "REG_SZ	2.0.0"
   install "$setup" || fail "installing again failed: $(cat "$work/install.log")"
   expect_one_of_each "the same version again"
-  [ "$(value 'HKCU\Environment' Path)" = "REG_SZ	C:\\Tools;$(winepath -w "$installed")" ] ||
-    fail "the PATH is $(value 'HKCU\Environment' Path)"
+  path_is "REG_SZ	C:\\Tools;$(winepath -w "$installed")" upgraded
   uninstall
-  [ "$(value 'HKCU\Environment' Path)" = "REG_SZ	C:\\Tools" ] ||
-    fail "the PATH after uninstalling is $(value 'HKCU\Environment' Path)"
+  path_is "REG_SZ	C:\\Tools" uninstalled
 else
   echo "== (no older installer: the upgrade is not tried)"
 fi
@@ -164,17 +163,14 @@ refused Dialnote.exe
 echo "-- interactively: Cancel changes nothing; Retry, once Dialnote is closed, installs"
 question() { box=$(xdotool search --onlyvisible --name 'Setup$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
 answer() { xdotool windowactivate --sync "$box" 2>/dev/null || true; xdotool key "$1"; }
-wine "$setup" >"$work/interactive.log" 2>&1 &
-setup_pid=$!
-poll 30 question || fail "the installer asked nothing"
+ask() { wine "$setup" >"$work/interactive.log" 2>&1 & setup_pid=$!; poll 30 question || fail "the installer asked nothing"; }
+ask
 answer Escape
 status=0
 wait "$setup_pid" || status=$?
 [ "$status" -eq 1 ] || fail "a cancelled installer ended with status $status"
 [ "$(snapshot)" = "$before" ] || fail "a cancelled install changed: $(diff <(echo "$before") <(snapshot))"
-wine "$setup" >"$work/interactive.log" 2>&1 &
-setup_pid=$!
-poll 30 question || fail "the installer asked nothing"
+ask
 stop "$app_pid"
 app_pid=""
 answer Return
@@ -194,10 +190,9 @@ echo "== no Path value before; a PATH too long to edit"
 fresh_prefix no-path
 wine reg delete 'HKCU\Environment' /v Path /f >/dev/null 2>&1 || true
 install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
-[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$(winepath -w "$installed")" ] ||
-  fail "the new PATH is $(value 'HKCU\Environment' Path)"
+path_is "REG_EXPAND_SZ	$(winepath -w "$installed")" "without a Path before"
 uninstall
-[ -z "$(value 'HKCU\Environment' Path)" ] || fail "the Path value is left: $(value 'HKCU\Environment' Path)"
+path_is "" "uninstalled, without a Path before"
 fresh_prefix long-path
 # Too long to read whole, then readable with no room left for the entry.
 for entries in 40 38; do
@@ -205,10 +200,8 @@ for entries in 40 38; do
   set_path REG_EXPAND_SZ "$long"
   install "$setup" || fail "the installer failed over a PATH of ${#long}: $(cat "$work/install.log")"
   [ -f "$installed/dialnote.com" ] || fail "not installed"
-  [ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$long" ] ||
-    fail "a PATH of ${#long} characters changed: $(value 'HKCU\Environment' Path)"
+  path_is "REG_EXPAND_SZ	$long" "${#long} characters long"
 done
 uninstall
-[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$long" ] ||
-  fail "the long PATH changed on uninstalling"
+path_is "REG_EXPAND_SZ	$long" "uninstalled, ${#long} characters long"
 echo "-- passed"
