@@ -11,15 +11,8 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 source "$(dirname "$0")/cases.sh"
 
-# run INPUT ARGS...: the program in an empty folder, INPUT on standard input;
-# sets status, out (with what it wrote into answers.txt there) and err.
-run() {
-  rm -rf "$work/cwd" && mkdir "$work/cwd" && echo old >"$work/cwd/answers.txt"
-  status=0
-  printf '%s' "$1" | (cd "$work/cwd" && "$program" "${@:2}") >"$work/out" 2>"$work/err" ||
-    status=$?
-  [ "$(cat "$work/cwd/answers.txt")" = old ] || cat "$work/cwd/answers.txt" >>"$work/out"
-  rm "$work/cwd/answers.txt"
+run() {  # run INPUT ARGS...: sets status, out, err and codes
+  in_empty "$1" "$program" "${@:2}"
   out=$(cat "$work/out") err=$(cat "$work/err")
   codes=$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ *$//')
 }

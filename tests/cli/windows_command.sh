@@ -57,14 +57,10 @@ compare "--list into a file" "$folder/list.txt" "$work/err" --list
 
 # The table's rows marked "both": streams, status and answers.txt as Linux's.
 source "$(dirname "$0")/cases.sh"
-# answer SIDE INPUT COMMAND...: into $work/SIDE.*, run in an empty folder.
-answer() {
-  local side=$1 input=$2 status=0
-  rm -rf "$work/cwd" && mkdir "$work/cwd" && echo old >"$work/cwd/answers.txt"
-  printf '%s' "$input" | (cd "$work/cwd" && "${@:3}") >"$work/$side.out" \
-    2>"$work/$side.err" || status=$?
-  echo "status $status" >>"$work/$side.err"
-  cat "$work/cwd/answers.txt" >>"$work/$side.out"
+answer() {  # answer SIDE INPUT COMMAND...: into $work/SIDE.*, with the status and the folder's files
+  in_empty "${@:2}"
+  { echo "status $status"; ls -A "$work/cwd"; } >>"$work/err"
+  mv "$work/out" "$work/$1.out" && mv "$work/err" "$work/$1.err"
 }
 same_as_linux() {
   local name=$2

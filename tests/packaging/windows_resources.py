@@ -196,24 +196,16 @@ def check_setup(setup, groups, options, expect):
 
 
 def main():
-    arguments = argparse.ArgumentParser()
-    arguments.add_argument("--rc", nargs=2, action="append", default=[],
-                           metavar=("SCRIPT", "FILE_NAME"),
-                           help="a resource script and the file name its executable has")
-    arguments.add_argument("--windres")
-    arguments.add_argument("--preprocessor")
-    arguments.add_argument("--executable", action="append", default=[],
-                           help="a built executable, whose own name it must carry")
-    arguments.add_argument("--setup", help="the setup program")
-    arguments.add_argument("--copyright", help="the copyright line, as the setup carries it")
+    arguments = argparse.ArgumentParser()  # --rc SCRIPT FILE_NAME needs --windres and --preprocessor
+    arguments.add_argument("--rc", nargs=2, action="append", default=[])
+    arguments.add_argument("--executable", action="append", default=[])
+    for option in ("windres", "preprocessor", "setup", "copyright"):
+        arguments.add_argument("--" + option)
     for option in ("ico", "maker", "web", "version"):
         arguments.add_argument("--" + option, required=True)
     options = arguments.parse_args()
-    if options.rc and not (options.windres and options.preprocessor):
-        arguments.error("--rc needs --windres and --preprocessor")
-    if options.setup and not options.copyright:
-        arguments.error("--setup needs --copyright")
-
+    if not (options.rc or options.executable or options.setup):
+        arguments.error("nothing to check")
     failures = []
 
     def expecter(where):
@@ -233,8 +225,6 @@ def main():
         if options.setup:
             check_setup(options.setup, icon_groups(options.setup, folder), options,
                         expecter(Path(options.setup).name))
-        if not checked and not options.setup:
-            arguments.error("nothing to check: give --rc, --executable or --setup")
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
     if not failures:
