@@ -11,16 +11,9 @@ now() { date +%s.%N; }
 
 "$2" --install "$3" --prefix "$work/prefix" >"$work/install.log"
 program="$work/prefix/bin/dialnote"
-dejavu=$(fc-match -f '%{file}' 'DejaVu Sans')
-[ -f "$dejavu" ] || fail "DejaVu Sans is not installed"
-cat >"$work/fonts.conf" <<CONF
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig><dir>$(dirname "$dejavu")</dir><cachedir>$work/fonts</cachedir></fontconfig>
-CONF
 mkdir -p "$work/empty-bin"
-bare=(env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u DBUS_SESSION_BUS_ADDRESS
-  PATH="$work/empty-bin" HOME=/dev/null/home FONTCONFIG_FILE="$work/fonts.conf"
+bare=(env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u DBUS_SESSION_BUS_ADDRESS XDG_CACHE_HOME="$work/cache"
+  PATH="$work/empty-bin" HOME=/dev/null/home FONTCONFIG_FILE="$(realpath "$(dirname "$0")/../gui/fonts.conf")"
   QT_QPA_PLATFORM=xcb)
 if unshare -rn true 2>/dev/null; then
   bare=(unshare -rn "${bare[@]}")
