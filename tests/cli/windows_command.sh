@@ -7,11 +7,10 @@ com=$1 linux=$2 stand_in=$3 wine_run=$4 cases=$5
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 if [ ! -x "$linux" ]; then
-  echo "FAIL: no Linux command to compare with at '$linux' (DIALNOTE_HOST_COMMAND;" \
-    "scripts/windows-build builds it)" >&2
+  echo "FAIL: no Linux command at '$linux' (DIALNOTE_HOST_COMMAND; scripts/windows-build builds it)" >&2
   exit 1
 fi
-export LANG=C.UTF-8  # arguments reach Wine, and through it Windows, as UTF-8
+export LANG=C.UTF-8  # arguments reach Windows as UTF-8
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The folder a user's PATH names; the Dialnote.exe stand-in only notes its start.
@@ -49,7 +48,6 @@ compare() {
   cmp -s "$out" "$work/linux.out" || fail "$name: standard output differs from Linux's"
   cmp -s "$err" "$work/linux.err" || fail "$name: standard error differs from Linux's"
 }
-# Every entry, through a pipe and into a file that cmd opens.
 in_folder cmd /c "dialnote --list" 2>"$work/err" | cat >"$work/out"
 compare "--list through a pipe" "$work/out" "$work/err" --list
 in_folder cmd /c "dialnote --list > list.txt" 2>"$work/err"
