@@ -4,6 +4,7 @@
 version data, the two icon groups (0: the about box's 48-pixel icon, 1: every size, each drawn),
 the manifest as Windows reads it, all in en-US; with --setup, the setup program's too."""
 import argparse
+import json
 import subprocess
 import sys
 import tempfile
@@ -25,32 +26,17 @@ V3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
 SETTINGS = V3 + "application/" + V3 + "windowsSettings/{http://schemas.microsoft.com/SMI/"
 DPI_AWARE = SETTINGS + "2005/WindowsSettings}dpiAware"
-
-
-def attributes(*names):
-    return lambda element: tuple(element.get(name) for name in names)
+MANIFEST_TSV = Path(__file__).resolve().parents[1] / "data" / "manifest.tsv"
 
 
 def text(element):
     return (element.text or "").strip()
 
 
-# (what, path from the root, what is read of each element, what is wanted)
-MANIFEST = [
-    ("identity (type, version, architecture)", V1 + "assemblyIdentity",
-     attributes("type", "version", "processorArchitecture"), [("win32", "{version}.0", "amd64")]),
-    ("requested execution level", f"{V3}trustInfo/{V3}security/{V3}requestedPrivileges/"
-     f"{V3}requestedExecutionLevel", attributes("level", "uiAccess"), [("asInvoker", "false")]),
-    ("supported systems", f"{COMPATIBILITY}compatibility/{COMPATIBILITY}application/"
-     f"{COMPATIBILITY}supportedOS", attributes("Id"), [("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",)]),
-    ("dpiAware", DPI_AWARE, text, ["true/pm"]),
-    ("dpiAwareness", SETTINGS + "2016/WindowsSettings}dpiAwareness", text, ["PerMonitorV2, PerMonitor"]),
-    ("activeCodePage", SETTINGS + "2019/WindowsSettings}activeCodePage", text, ["UTF-8"]),
-    ("dependencies", f"{V1}dependency/{V1}dependentAssembly/{V1}assemblyIdentity",
-     lambda element: dict(element.attrib),
-     [{"type": "win32", "name": "Microsoft.Windows.Common-Controls", "version": "6.0.0.0",
-       "processorArchitecture": "*", "publicKeyToken": "6595b64144ccf1df", "language": "*"}]),
-]
+def read(element, how):
+    """An element's text, all its attributes (*) or the attributes named, as the data file says."""
+    return text(element) if how == "text" else dict(element.attrib) if how == "*" else [
+        element.get(name) for name in how.split(",")]
 
 
 def linked_script(windres, preprocessor, script, folder):
@@ -144,10 +130,11 @@ def check_manifest(data, version, expect):
         return expect("manifest is well-formed XML", str(error), "well-formed")
     expect("manifest root and version", (root.tag, root.get("manifestVersion")),
            (V1 + "assembly", "1.0"))
-    for what, path, read, wanted in MANIFEST:
-        if what.startswith("identity"):
-            wanted = [tuple(value.format(version=version) for value in wanted[0])]
-        expect(what, [read(element) for element in root.findall(path)], wanted)
+    names = {"@V1@": V1, "@V3@": V3, "@C@": COMPATIBILITY, "@S@": SETTINGS, "@VERSION@": version}
+    for row in (MANIFEST_TSV.read_text(encoding="utf-8").splitlines()):
+        if not row.startswith("#"):
+            what, path, how, wanted = reduce(lambda t, n: t.replace(n, names[n]), names, row).split("\t")
+            expect(what, [read(element, how) for element in root.findall(path)], json.loads(wanted))
 
 
 def check(executable, groups, file_name, options, expect):
