@@ -56,6 +56,19 @@ e2e_setup() {
   unset WAYLAND_DISPLAY
 }
 
+now() { date +%s.%N; }
+splash_stayed() {  # splash_stayed SINCE: more than three seconds
+  local seconds
+  seconds=$(awk -v from="$1" -v to="$(now)" 'BEGIN {printf "%.2f", to - from}')
+  echo "   the splash stayed $seconds s"
+  awk -v s="$seconds" 'BEGIN {exit !(s > 3)}' || fail "the splash left after only $seconds s"
+}
+copies_784() {  # copies_784 X Y: the explanation box there copies 784's explanation whole
+  xdotool mousemove "$1" "$2" click 1 key ctrl+a key ctrl+c
+  sleep 0.3
+  [ "$(xclip -o -selection clipboard 2>/dev/null)" = "در حالي كه اين اتصال را در زمان log on استفاده مي كنيد شما نمي توانيد شماره بگيريد زيرا اين اتصال براي استفاده از نام كاربري پيكر بندي شده است كه متفاوت از نام كاربر روي smartcard مي باشد . چنانچه بخواهيد آنرا در زمان log on استفاده نماييد بايد براي استفاده از ( username ) روي كارت smart آنرا پيكربندي كنيد ." ] ||
+    { echo "   the explanation box holds: $(xclip -o -selection clipboard 2>/dev/null)"; return 1; }
+}
 visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
 size_of() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
 place_of() {
