@@ -6,15 +6,10 @@
 #   installer.sh SETUP_EXE [CPACK BUILD_DIR]   (DIALNOTE_OLDER_SETUP may name the older installer)
 set -euo pipefail
 setup=$(realpath "$1")
-source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/prefix.sh"
 e2e_setup wine xwininfo
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 prefixes=()
-end_prefixes() {
-  local prefix
-  for prefix in "${prefixes[@]}"; do WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; done
-}
-trap 'end_prefixes; e2e_cleanup' EXIT
+trap 'for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done; e2e_cleanup' EXIT
 
 older=${DIALNOTE_OLDER_SETUP:-}
 if [ -z "$older" ] && [ $# -ge 3 ]; then
@@ -25,11 +20,9 @@ if [ -z "$older" ] && [ $# -ge 3 ]; then
 fi
 
 echo "-- a fresh Wine prefix"
-source "$(dirname "$0")/prefix.sh"
 wine_fresh_prefix "$work/base"
 export WINEPREFIX=$work/base
-base_user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
-user_name=$(basename "$base_user")
+user_name=$(basename "$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)")
 
 fresh_prefix() {
   WINEPREFIX=$work/$1
@@ -51,9 +44,7 @@ value() {
 path_is() { [ "$(value 'HKCU\Environment' Path)" = "$1" ] || fail "$2: the PATH is $(value 'HKCU\Environment' Path)"; }
 entry_is() { [ "$(value "$uninstall_key" "$1")" = "$2" ] || fail "$1 is $(value "$uninstall_key" "$1")"; }
 set_path() { wine reg add 'HKCU\Environment' /v Path /t "$1" /d "$2" /f >/dev/null 2>&1; }
-export_environment() {
-  wine reg export 'HKCU\Environment' "$(winepath -w "$1")" /y >/dev/null 2>&1
-}
+export_environment() { wine reg export 'HKCU\Environment' "$(winepath -w "$1")" /y >/dev/null 2>&1; }
 snapshot() {
   (cd "$installed" 2>/dev/null && find . -type f -exec md5sum {} + | sort) || echo "no folder"
   ls "$menu"
