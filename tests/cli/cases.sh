@@ -10,6 +10,15 @@ decode() {  # decode TEXT: printf's %b, with <C*N> standing for N times C
   done
   LC_ALL=C.UTF-8 printf -v decoded '%b' "$text$rest"
 }
+# in_empty INPUT COMMAND...: in $work/cwd, empty but for an old answers.txt; sets status and
+# $work/out (with answers.txt if it was rewritten), $work/err, and leaves the folder empty.
+in_empty() {
+  rm -rf "$work/cwd" && mkdir "$work/cwd" && echo old >"$work/cwd/answers.txt"
+  status=0
+  printf '%s' "$1" | (cd "$work/cwd" && "${@:2}") >"$work/out" 2>"$work/err" || status=$?
+  [ "$(cat "$work/cwd/answers.txt")" = old ] || cat "$work/cwd/answers.txt" >>"$work/out"
+  rm "$work/cwd/answers.txt"
+}
 each_case() {
   local table=$1 where=$2 function=$3 line field fields
   while IFS= read -r line; do

@@ -11,20 +11,13 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 source "$(dirname "$0")/cases.sh"
 
-# run INPUT ARGS...: the program in an empty folder, INPUT on standard input;
-# sets status, out (with what it wrote into answers.txt there) and err.
-run() {
-  rm -rf "$work/cwd" && mkdir "$work/cwd" && echo old >"$work/cwd/answers.txt"
-  status=0
-  printf '%s' "$1" | (cd "$work/cwd" && "$program" "${@:2}") >"$work/out" 2>"$work/err" ||
-    status=$?
-  [ "$(cat "$work/cwd/answers.txt")" = old ] || cat "$work/cwd/answers.txt" >>"$work/out"
-  rm "$work/cwd/answers.txt"
+run() {  # run INPUT ARGS...: sets status, out, err and codes
+  in_empty "$1" "$program" "${@:2}"
   out=$(cat "$work/out") err=$(cat "$work/err")
   codes=$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ *$//')
 }
 
-# check KIND NAME WANT INPUT ARGS...: one row of the table of cases.
+# check KIND NAME WANT INPUT ARGS...: one row of the table.
 check() {
   local kind=$1 name=$2 want=$3
   run "${@:4}"
@@ -43,8 +36,7 @@ check() {
     fail "$name: status $status, codes '$codes', files $(ls "$work/cwd"), stderr: ${err:0:300}"
 }
 
-# The list: 279 rows of three fields, 600 to 878 in order, with the Windows
-# symbols, each explanation the lookup's.
+# The list: 279 rows of three fields, 600 to 878 in order, the symbols, the lookup's explanations.
 run "" --list
 cp "$work/out" "$work/list"
 [ "$status" -eq 0 ] || fail "--list: status $status"
@@ -62,9 +54,8 @@ done < <(sed -n '1p;92p;185p;201p;210p;279p' "$work/list")
 
 each_case "$cases" linux check
 
-# Every code form of the table that the core's test reads too, given alone:
-# its code answered, or one complaint. "-" reads standard input, and an
-# argument cannot hold a null: those rows are the core's alone.
+# Every code form the core's test reads, as an argument: its code, or one complaint ("-" and
+# forms holding a null are the core's alone).
 while IFS= read -r row; do
   IFS=$'\x1f' read -r name text code <<<"${row//$'\t'/$'\x1f'}"
   case $text in - | *'\x00'*) continue ;; esac
@@ -76,8 +67,7 @@ while IFS= read -r row; do
     fail "$name: status $status, answer '${out%%$'\t'*}', stderr: $err"
 done < <(tail -n +2 "$forms")
 
-# A word without end (200 MB without white space) costs no more memory than
-# its start.
+# A word without end (200 MB without white space) costs no more memory than its start.
 mkfifo "$work/fifo"
 "$program" - <"$work/fifo" >/dev/null 2>&1 &
 reader=$!
@@ -103,8 +93,7 @@ for option in $("$program" -h | grep -oE -- '(^| )--?[a-z-]+' | tr -d ' ' | sort
 done
 grep -q 'notepad' "$man_page" || fail "the manual page does not say how to read Persian on Windows"
 
-# Output that cannot be written: a full disk is an error, a reader gone away
-# (after more than a pipe's 64 kB buffer) is not.
+# A full disk is an error; a reader gone after a pipe's 64 kB is not.
 status=0
 "$program" --list >/dev/full 2>"$work/err" || status=$?
 [ "$status" -eq 2 ] && grep -qx 'dialnote: write error: No space left on device' "$work/err" ||
@@ -124,8 +113,7 @@ status=${PIPESTATUS[2]}
 [ "$status" -eq 0 ] && [ ! -s "$work/err" ] ||
   fail "closed pipe reading standard input: status $status, $(cat "$work/err")"
 
-# The command loads neither Qt nor anything else beyond the C and C++ runtimes
-# (and, in a sanitizer build, the sanitizers' own).
+# Nothing loaded beyond the C and C++ runtimes (and the sanitizers').
 for library in $(ldd "$program" | awk '{print $1}' | sed 's/\.so.*//' | sort -u); do
   case "$library" in
     linux-vdso | /lib64/ld-linux-x86-64 | libc | libm | libdl | libpthread | librt) ;;

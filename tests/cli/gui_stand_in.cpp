@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Stands in for Dialnote.exe beside dialnote.com in the Wine test, and for a
-// planted regsvr32.exe: notes in started.txt, beside itself, that it was
-// started, with what command line, and in which folder (a line of its own).
+// Stands in for Dialnote.exe or a planted regsvr32.exe: started.txt beside it gets its command
+// line and, on a line of its own, its current folder.
 #include <windows.h>
 
 #include <cstring>

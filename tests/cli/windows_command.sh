@@ -1,24 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The lookup command of the Windows build, under Wine, as cmd.exe and scripts
-# meet it: dialnote.com and Dialnote.exe, their PE headers, the statuses cmd
-# sees, and output byte for byte the Linux command's for the same arguments.
-#   windows_command.sh DIALNOTE_COM DIALNOTE_EXE LINUX_DIALNOTE GUI_STAND_IN WINE_RUN CASES_TSV
-# WINE_RUN runs a Windows program under Wine (tests/wine/run.sh).
+# dialnote.com under Wine as cmd.exe and scripts meet it, byte for byte the Linux command's output.
+#   windows_command.sh DIALNOTE_COM LINUX_DIALNOTE GUI_STAND_IN WINE_RUN CASES_TSV
 set -uo pipefail
-com=$1 exe=$2 linux=$3 stand_in=$4 wine_run=$5 cases=$6
+com=$1 linux=$2 stand_in=$3 wine_run=$4 cases=$5
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 if [ ! -x "$linux" ]; then
-  echo "FAIL: no Linux command to compare with at '$linux' (DIALNOTE_HOST_COMMAND;" \
-    "scripts/windows-build builds it)" >&2
+  echo "FAIL: no Linux command at '$linux' (DIALNOTE_HOST_COMMAND; scripts/windows-build builds it)" >&2
   exit 1
 fi
-export LANG=C.UTF-8  # arguments reach Wine, and through it Windows, as UTF-8
+export LANG=C.UTF-8  # arguments reach Windows as UTF-8
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# The folder a user's PATH names: dialnote.com, and a stand-in for
-# Dialnote.exe that only notes its start.
+# The folder a user's PATH names; the Dialnote.exe stand-in only notes its start.
 folder=$work/Dialnote
 mkdir "$folder"
 cp "$com" "$folder/dialnote.com"
@@ -26,24 +21,11 @@ cp "$stand_in" "$folder/Dialnote.exe"
 # in_folder PROGRAM ARGS...: under Wine, with the folder current.
 in_folder() { (cd "$folder" && "$wine_run" "$@"); }
 
-# The files: a console program of at most 1 MiB and a GUI program, both
-# importing system DLLs only.
-subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ { print $2 + 0 }'; }
-[ "$(subsystem "$com")" = 3 ] || fail "dialnote.com is not a console program"
-[ "$(subsystem "$exe")" = 2 ] || fail "Dialnote.exe is not a GUI program"
+# The subsystems and imports are imports.sh's; the size is checked here.
 size=$(stat -c %s "$com")
 [ "$size" -le 1048576 ] || fail "dialnote.com has $size bytes, more than 1 MiB"
-imports=$(x86_64-w64-mingw32-objdump -p "$com" | awk '/DLL Name:/ { print toupper($3) }' | tr '\n' ' ')
-for dll in $imports; do
-  case "$dll" in
-    KERNEL32.DLL | MSVCRT.DLL | SHELL32.DLL | USER32.DLL | ADVAPI32.DLL) ;;
-    *) fail "dialnote.com imports $dll" ;;
-  esac
-done
-echo "dialnote.com: $size bytes, imports $imports"
 
-# The statuses as cmd sees them, from a batch file: "dialnote" is found as
-# dialnote.com (PATHEXT puts .COM first), which answers; the stand-in would not.
+# The statuses cmd sees from a batch file; "dialnote" must find dialnote.com, not the stand-in.
 printf '%s\r\n' '@echo off' 'dialnote 691 0x800702B3' 'echo status %ERRORLEVEL%' \
   'dialnote 691 599' 'echo status %ERRORLEVEL%' 'dialnote -x' 'echo status %ERRORLEVEL%' \
   'dialnote --' 'echo status %ERRORLEVEL%' 'dialnote --list 691' 'echo status %ERRORLEVEL%' \
@@ -58,8 +40,7 @@ in_folder cmd /c statuses.cmd >"$work/statuses" 2>/dev/null
 diff <(tr -d '\r' <"$work/statuses") "$work/statuses.linux" >/dev/null ||
   fail "statuses under cmd: $(tr -d '\r' <"$work/statuses" | cut -c1-40)"
 
-# compare NAME WINDOWS_OUT WINDOWS_ERR ARGS...: byte for byte what Linux
-# writes on both streams for ARGS.
+# compare NAME WINDOWS_OUT WINDOWS_ERR ARGS...: both streams byte for byte Linux's for ARGS.
 compare() {
   local name=$1 out=$2 err=$3
   shift 3
@@ -67,23 +48,17 @@ compare() {
   cmp -s "$out" "$work/linux.out" || fail "$name: standard output differs from Linux's"
   cmp -s "$err" "$work/linux.err" || fail "$name: standard error differs from Linux's"
 }
-# Every entry, through a pipe and into a file that cmd opens.
 in_folder cmd /c "dialnote --list" 2>"$work/err" | cat >"$work/out"
 compare "--list through a pipe" "$work/out" "$work/err" --list
 in_folder cmd /c "dialnote --list > list.txt" 2>"$work/err"
 compare "--list into a file" "$folder/list.txt" "$work/err" --list
 
-# The rows of the command's cases marked "both": the same streams, the same
-# status and the same answers.txt as the Linux command's, byte for byte.
+# The table's rows marked "both": streams, status and answers.txt as Linux's.
 source "$(dirname "$0")/cases.sh"
-# answer SIDE INPUT COMMAND...: into $work/SIDE.*, run in an empty folder.
-answer() {
-  local side=$1 input=$2 status=0
-  rm -rf "$work/cwd" && mkdir "$work/cwd" && echo old >"$work/cwd/answers.txt"
-  printf '%s' "$input" | (cd "$work/cwd" && "${@:3}") >"$work/$side.out" \
-    2>"$work/$side.err" || status=$?
-  echo "status $status" >>"$work/$side.err"
-  cat "$work/cwd/answers.txt" >>"$work/$side.out"
+answer() {  # answer SIDE INPUT COMMAND...: into $work/SIDE.*, with the status and the folder's files
+  in_empty "${@:2}"
+  { echo "status $status"; ls -A "$work/cwd"; } >>"$work/err"
+  mv "$work/out" "$work/$1.out" && mv "$work/err" "$work/$1.err"
 }
 same_as_linux() {
   local name=$2
@@ -94,8 +69,7 @@ same_as_linux() {
 }
 each_case "$cases" windows same_as_linux
 
-# A full disk is an error; a reader gone away after more than a pipe's 64 kB
-# is not, and the status is that of the answers given.
+# A full disk is an error; a reader gone after a pipe's 64 kB is not.
 status=0
 in_folder dialnote.com --list >/dev/full 2>"$work/err" || status=$?
 [ "$status" -eq 2 ] && grep -q '^dialnote: write error: ' "$work/err" ||
@@ -106,8 +80,7 @@ status=${PIPESTATUS[0]}
 [ "$status" -eq 1 ] && [ "$(cat "$work/err")" = 'dialnote: no entry for "junk"' ] ||
   fail "a closed pipe: status $status, $(cat "$work/err")"
 
-# In a console (Wine makes one on a terminal), the answer is written as wide
-# characters, and codes typed at the console are read until Ctrl+Z.
+# In a console (Wine makes one on a terminal): wide-character output, input read until Ctrl+Z.
 console() { script -qefc "stty raw -echo; cd '$folder' && '$wine_run' dialnote.com $*" /dev/null; }
 console 691 >"$work/out" </dev/null
 grep -q 'دسترسي رد شد' "$work/out" || fail "no Persian in a console: $(head -c 300 "$work/out")"
@@ -119,8 +92,7 @@ grep -q '^691 .*دسترسي رد شد' <(tr -d '\033' <"$work/out" | sed 's/\[?
   grep -q 'اگر سيستم' "$work/out" && [ "$status" -eq 0 ] ||
   fail "codes typed at a console: status $status, $(tr -d '\033' <"$work/out" | head -c 300)"
 
-# Without arguments, dialnote.com starts Dialnote.exe from its own folder, from
-# anywhere, in that folder, and does not wait for it.
+# Without arguments, dialnote.com starts its folder's Dialnote.exe there, without waiting.
 status=0
 (cd "$work" && "$wine_run" "$folder/dialnote.com") || status=$?
 for _ in $(seq 50); do

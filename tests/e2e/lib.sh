@@ -1,9 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the end-to-end scripts: a private virtual display, polling with a
-# deadline, and stopping what a script started. Source it, then call
-# e2e_setup once; it removes its work folder and stops its processes on exit.
+# Sourced by the end-to-end scripts: e2e_setup starts a private display; all is stopped on exit.
 
-# Ends a process by id, and does not wait for it forever.
 stop() {
   kill "$1" 2>/dev/null || return 0
   for _ in $(seq 50); do
@@ -14,7 +11,7 @@ stop() {
   wait "$1" 2>/dev/null || true
 }
 
-# Runs its arguments until they succeed, for at most $1 seconds.
+# poll SECONDS COMMAND...: until it succeeds.
 poll() {
   local seconds=$1
   shift
@@ -37,8 +34,7 @@ e2e_cleanup() {
   rm -rf "$work"
 }
 
-# Checks the tools, makes $work, starts Xvfb on a free display and exports
-# DISPLAY and a private XDG_RUNTIME_DIR.
+# e2e_setup TOOLS...: $work, Xvfb on a free display, a private XDG_RUNTIME_DIR.
 e2e_setup() {
   local tool
   for tool in Xvfb xdotool "$@"; do
@@ -60,6 +56,19 @@ e2e_setup() {
   unset WAYLAND_DISPLAY
 }
 
+now() { date +%s.%N; }
+splash_stayed() {  # splash_stayed SINCE: more than three seconds
+  local seconds
+  seconds=$(awk -v from="$1" -v to="$(now)" 'BEGIN {printf "%.2f", to - from}')
+  echo "   the splash stayed $seconds s"
+  awk -v s="$seconds" 'BEGIN {exit !(s > 3)}' || fail "the splash left after only $seconds s"
+}
+copies_784() {  # copies_784 X Y: the explanation box there copies 784's explanation whole
+  xdotool mousemove "$1" "$2" click 1 key ctrl+a key ctrl+c
+  sleep 0.3
+  [ "$(xclip -o -selection clipboard 2>/dev/null)" = "در حالي كه اين اتصال را در زمان log on استفاده مي كنيد شما نمي توانيد شماره بگيريد زيرا اين اتصال براي استفاده از نام كاربري پيكر بندي شده است كه متفاوت از نام كاربر روي smartcard مي باشد . چنانچه بخواهيد آنرا در زمان log on استفاده نماييد بايد براي استفاده از ( username ) روي كارت smart آنرا پيكربندي كنيد ." ] ||
+    { echo "   the explanation box holds: $(xclip -o -selection clipboard 2>/dev/null)"; return 1; }
+}
 visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
 size_of() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
 place_of() {

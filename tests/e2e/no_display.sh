@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Started where no display can be opened, the program says so in one line
-# naming DISPLAY/WAYLAND_DISPLAY and ends with status 1: no abort, no core.
-#   no_display.sh PROGRAM
+# Where no display opens, one line naming DISPLAY/WAYLAND_DISPLAY and status 1.   no_display.sh PROGRAM
 set -uo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
-# Each case: its name, then the arguments of `env` that make its environment.
 while IFS='|' read -r name environment; do
   status=0
-  # shellcheck disable=SC2086 # the arguments are words
+  # shellcheck disable=SC2086
   env $environment XDG_RUNTIME_DIR="$work" "$1" >"$work/out" 2>"$work/err" </dev/null || status=$?
   if [ "$status" -ne 1 ] || [ "$(wc -l <"$work/err")" -ne 1 ] || [ -s "$work/out" ] ||
     ! grep -q 'DISPLAY/WAYLAND_DISPLAY' "$work/err"; then

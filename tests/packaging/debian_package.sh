@@ -1,23 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian packages as debian/ makes them, judged as Debian judges them. As
-# root, from the source tree (CI runs it; it takes a while):
-#   tests/packaging/debian_package.sh
-# 1. dpkg-buildpackage -us -uc in a copy of the tracked files: the source
-#    package and the .deb, without the tests (the chroot build runs them);
-# 2. lintian on the .changes: no error and no warning;
-# 3. hardening-check on both programs, blhc on the build log;
-# 4. the same build again, later and in another folder, in a bookworm chroot
-#    that holds nothing but build-essential and the Build-Depends, then the
-#    .deb installed, removed and purged there (--in-chroot below);
-# 5. the two .deb files byte for byte;
-# 6. autopkgtest (debian/tests) on this machine, with the null runner.
+# The Debian packages judged as Debian judges them (as root; .ci/run runs it): lintian,
+# hardening-check, blhc, the same build in a clean bookworm chroot byte for byte, the .deb
+# installed, removed and purged there (--in-chroot), autopkgtest.
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 export DEBIAN_FRONTEND=noninteractive DEB_BUILD_OPTIONS=${DEB_BUILD_OPTIONS:-parallel=2}
 
-# Inside the chroot, in the unpacked tree: the build as any Debian builder
-# runs it, then the package's whole life on a system that never had it.
 if [ "${1:-}" = --in-chroot ]; then
   cd "$(dirname "$0")/../.."
   apt-get build-dep -y -q . >/dev/null
@@ -65,8 +54,7 @@ dpkg-checkbuilddeps 2>/dev/null || apt-get build-dep -y -q . >/dev/null
 version=$(dpkg-parsechangelog -S Version)
 work=$(mktemp -d /var/tmp/dialnote-deb.XXXXXX)
 trap 'rm -rf "$work"' EXIT
-# The tracked files alone, so no build folder of the work tree gets into the
-# source package.
+# The tracked files alone, so no build folder gets into the source package.
 tree=$work/host/dialnote-$version
 mkdir -p "$tree"
 git ls-files -z | tar --null -T - -c | tar -x -C "$tree"
@@ -88,9 +76,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 
 step "hardening-check and blhc"
 dpkg-deb -x "$deb" "$work/root"
-# Exits non-zero when any of PIE, stack protector, Fortify, RELRO and
-# BIND_NOW is missing; Fortify is "unknown" only where no checked function is
-# called. Bookworm's dpkg-buildflags gives no control-flow protection.
+# Bookworm's dpkg-buildflags gives no control-flow protection.
 hardening-check --nocfprotection "$work/root/usr/bin/dialnote" "$work/root/usr/libexec/dialnote/dialnote" ||
   fail "hardening-check"
 blhc --all "$work/host/build.log" || fail "blhc finds flags missing in the build log"

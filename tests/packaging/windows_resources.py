@@ -1,21 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The Windows resources of a Dialnote executable, read back and checked.
-
-Reads them from a built executable (Dialnote.exe, dialnote.com) or from the
-resource script, compiled with the cross windres and linked into a bare DLL
-(on any machine): the fixed version data, every version string and the
-translation; the two icon groups; the application manifest, element by
-element as Windows reads it (an element in the wrong namespace or place is
-one Windows ignores). Every resource is in English (United States).
-With --setup, also the setup program's version data, DPI awareness and icon.
-
-Icon group 1 (index 0) is the program icon as the about box extracts it: one
-48 x 48 image of 256 colours with a 1-bit mask, image id 30001, byte for
-byte the program's .ico file. Group 2 (index 1) holds the sizes Windows asks
-for, each 32-bit with alpha (the 256 one a PNG), and each drawn for its size.
-"""
+"""A Dialnote executable's Windows resources (or its resource script, linked into a bare DLL):
+version data, the two icon groups (0: the about box's 48-pixel icon, 1: every size, each drawn),
+the manifest as Windows reads it, all in en-US; with --setup, the setup program's too."""
 import argparse
+import json
 import subprocess
 import sys
 import tempfile
@@ -28,10 +17,7 @@ from PIL import Image, ImageChops
 
 RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
 SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
-# A drawn size differs from a box-filter downscale of the 256 in the edges it
-# snaps to its own pixels: a seventh to a third of its pixels by more than
-# this step of a channel. A resampled one differs in under 1 %, and icon.svg
-# rendered at each size without snapping in under 3 %.
+# A drawn size differs from a downscale of the 256 in 1/7 to 1/3 of its pixels; a resampled one <1 %.
 CHANNEL_STEP = 32
 DRAWN_SHARE = 0.05
 
@@ -40,32 +26,17 @@ V3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
 SETTINGS = V3 + "application/" + V3 + "windowsSettings/{http://schemas.microsoft.com/SMI/"
 DPI_AWARE = SETTINGS + "2005/WindowsSettings}dpiAware"
-
-
-def attributes(*names):
-    return lambda element: tuple(element.get(name) for name in names)
+MANIFEST_TSV = Path(__file__).resolve().parents[1] / "data" / "manifest.tsv"
 
 
 def text(element):
     return (element.text or "").strip()
 
 
-# (what, path from the root, what is read of each element, what is wanted)
-MANIFEST = [
-    ("identity (type, version, architecture)", V1 + "assemblyIdentity",
-     attributes("type", "version", "processorArchitecture"), [("win32", "{version}.0", "amd64")]),
-    ("requested execution level", f"{V3}trustInfo/{V3}security/{V3}requestedPrivileges/"
-     f"{V3}requestedExecutionLevel", attributes("level", "uiAccess"), [("asInvoker", "false")]),
-    ("supported systems", f"{COMPATIBILITY}compatibility/{COMPATIBILITY}application/"
-     f"{COMPATIBILITY}supportedOS", attributes("Id"), [("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",)]),
-    ("dpiAware", DPI_AWARE, text, ["true/pm"]),
-    ("dpiAwareness", SETTINGS + "2016/WindowsSettings}dpiAwareness", text, ["PerMonitorV2, PerMonitor"]),
-    ("activeCodePage", SETTINGS + "2019/WindowsSettings}activeCodePage", text, ["UTF-8"]),
-    ("dependencies", f"{V1}dependency/{V1}dependentAssembly/{V1}assemblyIdentity",
-     lambda element: dict(element.attrib),
-     [{"type": "win32", "name": "Microsoft.Windows.Common-Controls", "version": "6.0.0.0",
-       "processorArchitecture": "*", "publicKeyToken": "6595b64144ccf1df", "language": "*"}]),
-]
+def read(element, how):
+    """An element's text, all its attributes (*) or the attributes named, as the data file says."""
+    return text(element) if how == "text" else dict(element.attrib) if how == "*" else [
+        element.get(name) for name in how.split(",")]
 
 
 def linked_script(windres, preprocessor, script, folder):
@@ -159,10 +130,11 @@ def check_manifest(data, version, expect):
         return expect("manifest is well-formed XML", str(error), "well-formed")
     expect("manifest root and version", (root.tag, root.get("manifestVersion")),
            (V1 + "assembly", "1.0"))
-    for what, path, read, wanted in MANIFEST:
-        if what.startswith("identity"):
-            wanted = [tuple(value.format(version=version) for value in wanted[0])]
-        expect(what, [read(element) for element in root.findall(path)], wanted)
+    names = {"@V1@": V1, "@V3@": V3, "@C@": COMPATIBILITY, "@S@": SETTINGS, "@VERSION@": version}
+    for row in (MANIFEST_TSV.read_text(encoding="utf-8").splitlines()):
+        if not row.startswith("#"):
+            what, path, how, wanted = reduce(lambda t, n: t.replace(n, names[n]), names, row).split("\t")
+            expect(what, [read(element, how) for element in root.findall(path)], json.loads(wanted))
 
 
 def check(executable, groups, file_name, options, expect):
@@ -211,24 +183,16 @@ def check_setup(setup, groups, options, expect):
 
 
 def main():
-    arguments = argparse.ArgumentParser()
-    arguments.add_argument("--rc", nargs=2, action="append", default=[],
-                           metavar=("SCRIPT", "FILE_NAME"),
-                           help="a resource script and the file name its executable has")
-    arguments.add_argument("--windres")
-    arguments.add_argument("--preprocessor")
-    arguments.add_argument("--executable", action="append", default=[],
-                           help="a built executable, whose own name it must carry")
-    arguments.add_argument("--setup", help="the setup program")
-    arguments.add_argument("--copyright", help="the copyright line, as the setup carries it")
+    arguments = argparse.ArgumentParser()  # --rc SCRIPT FILE_NAME needs --windres and --preprocessor
+    arguments.add_argument("--rc", nargs=2, action="append", default=[])
+    arguments.add_argument("--executable", action="append", default=[])
+    for option in ("windres", "preprocessor", "setup", "copyright"):
+        arguments.add_argument("--" + option)
     for option in ("ico", "maker", "web", "version"):
         arguments.add_argument("--" + option, required=True)
     options = arguments.parse_args()
-    if options.rc and not (options.windres and options.preprocessor):
-        arguments.error("--rc needs --windres and --preprocessor")
-    if options.setup and not options.copyright:
-        arguments.error("--setup needs --copyright")
-
+    if not (options.rc or options.executable or options.setup):
+        arguments.error("nothing to check")
     failures = []
 
     def expecter(where):
@@ -248,8 +212,6 @@ def main():
         if options.setup:
             check_setup(options.setup, icon_groups(options.setup, folder), options,
                         expecter(Path(options.setup).name))
-        if not checked and not options.setup:
-            arguments.error("nothing to check: give --rc, --executable or --setup")
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
     if not failures:

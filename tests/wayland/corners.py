@@ -1,15 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Finds a Dialnote window in a compositor's screenshot by the top edge of its
-title strip and checks that its top corners show the desktop behind it.
-
-  corners.py SCREENSHOT WIDTH SCALE BACKGROUND   (BACKGROUND as RRGGBB)
-
-WIDTH is in logical pixels; at SCALE 2 every pixel of the cut is two.
-
-Prints the window's place and exits 0 when found with see-through corners,
-1 when found with painted corners, 2 when no such window is in the picture.
-"""
+"""corners.py SCREENSHOT WIDTH SCALE BACKGROUND(RRGGBB): finds the Dialnote window WIDTH logical
+pixels wide by its title strip's top edge; exits 0 if its top corners show the desktop, 1 if
+painted, 2 if no such window is in the picture."""
 import sys
 
 from PIL import Image

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Dialnote under a real Wayland compositor: weston, headless, with the pixman
-# renderer, on a private socket and runtime folder. The installed program runs
-# as a native Wayland client; screenshots show the splash, then the main
-# window, each with the desktop showing through its top corners.
-#   wayland.sh CMAKE_COMMAND BUILD_DIR [SCALE]   (the output's scale, 1 or 2)
-# Exits 77 (skipped) where weston or Qt's Wayland plugin is not installed.
-# Weston's headless backend has no input device a test could type through;
-# typing is tested through Qt's own events on the offscreen platform.
+# Dialnote as a native client of headless weston: splash, then main window, corners see-through.
+#   wayland.sh CMAKE_COMMAND BUILD_DIR [SCALE]   exits 77 without weston or qt6-wayland
 set -uo pipefail
 cmake_command=$1
 build_dir=$2
@@ -39,8 +33,7 @@ listening() { [ -S "$XDG_RUNTIME_DIR/dialnote-test" ]; }
 poll 10 listening || fail "weston did not start: $(tail -n 20 "$work/weston.log")"
 export WAYLAND_DISPLAY=dialnote-test
 
-# shows WIDTH: waits until a screenshot holds a window that wide, then checks
-# its corners.
+# shows WIDTH: until a screenshot holds a window that wide, then its corners.
 shows() {
   local status=2 shot
   for _ in $(seq 40); do
@@ -67,7 +60,6 @@ shows 348 || fail "the main window did not show with see-through corners"
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended by itself"
 stop "$app_pid"
 app_pid=""
-# Qt's Wayland plugin reports surface and protocol trouble on stderr.
 if grep -iE 'wayland|surface|protocol|warning|error' "$work/program.log"; then
   fail "the program complained under Wayland"
 fi

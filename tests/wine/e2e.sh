@@ -1,31 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Dialnote.exe end to end under Wine on a virtual X display, in a fresh
-# prefix whose LogPixels is DPI (96 is 100 %, 120 is 125 %, 144 is 150 %):
-# the splash comes first and hands over after about five seconds; each
-# window comes at its design size (332 x 130, 348 x 429) times DPI/96, its
-# see-through top corners show the desktop, with no key-colour (#00FFFF)
-# fringe anywhere in it and no gap across its top rows; typing 784 shows its
-# explanation (copied through the clipboard); the about box opens and
-# closes; the exit button ends the program with status 0. No text is clipped
-# (text_fit_probe.exe, in the same prefix), and no more explanations outgrow
-# their box than at 96 dpi. All along, under Wine's relay trace of winmm's
-# timer functions, nothing calls timeBeginPeriod (which raises the timer
-# resolution for the whole machine) or timeSetEvent (the multimedia timer,
-# which Qt uses for intervals up to 20 ms and for every precise timer), while
-# the trace shows the window timers' SetTimer, so that the check cannot pass
-# on an empty one. Screenshots are kept beside the executable:
-# wine-splash-DPIdpi.png, wine-main-window-DPIdpi.png. It is started with a
-# code, which it does not read, and prints nothing.
-#   e2e.sh DPI DIALNOTE_EXE TEXT_FIT_PROBE_EXE
+# Dialnote.exe end to end under Wine at LogPixels DPI: splash then main window at their scaled
+# sizes with see-through corners and no key colour, 784 typed and copied, about box, exit status 0,
+# no text clipped (text_fit_probe), and no timeBeginPeriod/timeSetEvent in the relay trace. A
+# regsvr32.exe planted beside it and in the current folder never runs, while the system's registers
+# the marker components beside it (so nothing started at all cannot pass).
+#   e2e.sh DPI DIALNOTE_EXE TEXT_FIT_PROBE_EXE PLANTED_REGSVR32_EXE MARKER_COMPONENT_DLL
 set -euo pipefail
 dpi=$1
 exe=$(realpath "$2")
 probe=$(realpath "$3")
+planted=$(realpath "$4")
 pictures=$(dirname "$exe")
 source "$(dirname "$0")/prefix.sh"
 wine_test_setup xwininfo xclip import
-now() { date +%s.%N; }
 # At 100 % first: how many explanations are longer than their box shows.
 wine "$probe" 96 >"$work/probe-96.log" 2>&1 || { cat "$work/probe-96.log"; fail "text clipped at 96 dpi"; }
 longer_at_100=$(sed -n 's/.*explanations longer: \([0-9]*\).*/\1/p' "$work/probe-96.log")
@@ -48,8 +36,7 @@ window_near() {
 }
 root_colour=$(import -window root -depth 8 -crop 1x1+0+0 txt:- 2>/dev/null | awk 'NR == 2 {print $3}')
 
-# Checks the window `id` on screen: its corners show the desktop, no pixel
-# of it is the key colour, and its top rows are whole across the middle.
+# check_window ID NAME PICTURE: corners show the desktop, no key colour, top rows whole.
 check_window() {
   local id=$1 name=$2 picture=$3 left top size width height
   read -r left top <<<"$(place_of "$id")"
@@ -69,7 +56,6 @@ check_window() {
     [ "$(pixel $((width / 2)) "$y")" != "$root_colour" ] ||
       fail "$name: row $y is see-through in the middle (see $picture)"
   done
-  # At 100 % the cut is exact: five pixels of the top row at each corner.
   if [ "$dpi" = 96 ]; then
     for x in 4 $((width - 5)); do
       [ "$(pixel "$x" 0)" = "$root_colour" ] || fail "$name: corner pixel $x,0 is $(pixel "$x" 0)"
@@ -79,7 +65,17 @@ check_window() {
   echo "   $name: ${width}x${height}, corners clear, no key colour, $(basename "$picture")"
 }
 
-WINEDEBUG=-all,+relay wine "$exe" 691 >"$work/program.out" 2>"$work/trace.log" &
+mkdir "$work/program" "$work/current"
+components=(MSWINSCK.ocx MS_XTools.ocx SkinControl.ocx)
+for file in "${components[@]}"; do cp "$5" "$work/program/$file"; done
+cp "$exe" "$work/program/Dialnote.exe"
+cp "$planted" "$work/current/regsvr32.exe"
+wine "$work/current/regsvr32.exe" /s check >/dev/null 2>&1 || true
+[ -e "$work/current/started.txt" ] || fail "the planted tool noted nothing when it ran"
+rm "$work/current/started.txt"
+cp "$planted" "$work/program/regsvr32.exe"
+(cd "$work/current" && WINEDEBUG=-all,+relay exec wine "$work/program/Dialnote.exe" 691) \
+  >"$work/program.out" 2>"$work/trace.log" &
 app_pid=$!
 echo "-- the splash window comes first, at $(scaled 332)x$(scaled 130)"
 splash_shown() { splash=$(window_near "$(scaled 332)" "$(scaled 130)"); [ -n "$splash" ]; }
@@ -94,9 +90,7 @@ main_alone() {
   [ -n "$main" ] && [ -z "$(window_near "$(scaled 332)" "$(scaled 130)")" ]
 }
 poll 20 main_alone || fail "the main window did not replace the splash"
-splash_seconds=$(awk -v from="$splash_seen" -v to="$(now)" 'BEGIN {printf "%.2f", to - from}')
-echo "   the splash stayed ${splash_seconds} s"
-awk -v s="$splash_seconds" 'BEGIN {exit !(s > 3)}' || fail "the splash left after ${splash_seconds} s"
+splash_stayed "$splash_seen"
 read -r left top <<<"$(place_of "$main")"
 at() { echo $((left + $(scaled "$1"))) $((top + $(scaled "$2"))); }
 
@@ -104,14 +98,15 @@ echo "-- typing 784 shows its explanation"
 type_784 "$left" "$top" "$dpi"
 sleep 1
 check_window "$main" "main window" "$pictures/wine-main-window-${dpi}dpi.png"
-expected="در حالي كه اين اتصال را در زمان log on استفاده مي كنيد شما نمي توانيد شماره بگيريد زيرا اين اتصال براي استفاده از نام كاربري پيكر بندي شده است كه متفاوت از نام كاربر روي smartcard مي باشد . چنانچه بخواهيد آنرا در زمان log on استفاده نماييد بايد براي استفاده از ( username ) روي كارت smart آنرا پيكربندي كنيد ."
-copied_explanation() {
-  xdotool mousemove $(at 172 334) click 1 key ctrl+a key ctrl+c
-  sleep 0.3
-  [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$expected" ]
+poll 15 copies_784 $(at 172 334) >"$work/copied" || fail "$(tail -n 1 "$work/copied")"
+
+echo "-- the system's regsvr32 registered each component twice (creation, activation)"
+registered_all() {
+  for file in "${components[@]}"; do
+    [ "$(grep -c registered "$work/program/$file.registered" 2>/dev/null || true)" -ge 2 ] || return 1
+  done
 }
-poll 15 copied_explanation ||
-  fail "the explanation box holds: $(xclip -o -selection clipboard 2>/dev/null)"
+poll 60 registered_all || fail "the system's regsvr32 did not register the components: $(ls -l "$work/program")"
 
 echo "-- the about box opens and closes"
 xdotool mousemove $(at 60 404) click 1
@@ -142,6 +137,9 @@ app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 [ ! -s "$work/program.out" ] || fail "Dialnote.exe printed $(head -c 200 "$work/program.out")"
 wineserver -k 2>/dev/null || true
+for folder in program current; do
+  [ ! -e "$work/$folder/started.txt" ] || fail "the regsvr32 planted in $folder ran: $(cat "$work/$folder/started.txt")"
+done
 
 echo "-- the window timers alone"
 calls() { grep -c "Call $1(" "$work/trace.log" || true; }

@@ -1,35 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows installer and uninstaller under Wine, each case in a fresh
-# prefix (a copy of one made at the start, prefix.sh), silent (/S) but for
-# the question asked while Dialnote runs:
-# - an install puts Dialnote.exe, dialnote.com and the uninstaller, nothing
-#   else, in the user's programs folder, with a Start-menu entry, an
-#   uninstall entry (with its size and the sized icon) and the folder last on
-#   the user's PATH, whose registry type and other entries stay as they were;
-#   the uninstaller takes all of it away, leaving the PATH byte for byte as
-#   it was before;
-# - an install over an older version, and over the same version, leaves one
-#   uninstall entry, one shortcut, one PATH entry and no stray file;
-# - while Dialnote.exe runs, or dialnote.com waits for its input, install
-#   and uninstall are refused with a non-zero status and change nothing;
-# - a user without a Path value gets one and loses it again; a PATH too long
-#   to edit safely is left untouched, and the install still succeeds.
-#   installer.sh SETUP_EXE [CPACK BUILD_DIR]
-# With CPACK and BUILD_DIR, the older version's installer is made from the
-# same build with `cpack -D CPACK_PACKAGE_VERSION=1.9.0`; DIALNOTE_OLDER_SETUP
-# may name one instead.
+# The installer and uninstaller under Wine, each case in a copy of one fresh prefix: install and
+# uninstall leave the PATH byte for byte; upgrades leave one of each; a running Dialnote.exe or a
+# waiting `dialnote.com -` refuses both and changes nothing; no Path value, a too long PATH.
+#   installer.sh SETUP_EXE [CPACK BUILD_DIR]   (DIALNOTE_OLDER_SETUP may name the older installer)
 set -euo pipefail
 setup=$(realpath "$1")
-source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/prefix.sh"
 e2e_setup wine xwininfo
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 prefixes=()
-end_prefixes() {
-  local prefix
-  for prefix in "${prefixes[@]}"; do WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; done
-}
-trap 'end_prefixes; e2e_cleanup' EXIT
+trap 'for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done; e2e_cleanup' EXIT
 
 older=${DIALNOTE_OLDER_SETUP:-}
 if [ -z "$older" ] && [ $# -ge 3 ]; then
@@ -40,13 +20,10 @@ if [ -z "$older" ] && [ $# -ge 3 ]; then
 fi
 
 echo "-- a fresh Wine prefix"
-source "$(dirname "$0")/prefix.sh"
 wine_fresh_prefix "$work/base"
 export WINEPREFIX=$work/base
-base_user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
-user_name=$(basename "$base_user")
+user_name=$(basename "$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)")
 
-# A fresh copy of the base prefix, and the places an install touches in it.
 fresh_prefix() {
   WINEPREFIX=$work/$1
   cp -a "$work/base" "$WINEPREFIX"
@@ -63,11 +40,11 @@ value() {
   { wine reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' |
     awk -v name="$2" '$1 == name {sub(/^ *[^ ]+ +/, ""); t = $1; sub(/^[^ ]+ +/, ""); print t "\t" $0}'
 }
+# path_is WANT WHEN, entry_is NAME WANT: "TYPE<tab>DATA" of the user's Path, of an uninstall value.
+path_is() { [ "$(value 'HKCU\Environment' Path)" = "$1" ] || fail "$2: the PATH is $(value 'HKCU\Environment' Path)"; }
+entry_is() { [ "$(value "$uninstall_key" "$1")" = "$2" ] || fail "$1 is $(value "$uninstall_key" "$1")"; }
 set_path() { wine reg add 'HKCU\Environment' /v Path /t "$1" /d "$2" /f >/dev/null 2>&1; }
-export_environment() {
-  wine reg export 'HKCU\Environment' "$(winepath -w "$1")" /y >/dev/null 2>&1
-}
-# Every file of the install with its checksum, the menu, and the keys.
+export_environment() { wine reg export 'HKCU\Environment' "$(winepath -w "$1")" /y >/dev/null 2>&1; }
 snapshot() {
   (cd "$installed" 2>/dev/null && find . -type f -exec md5sum {} + | sort) || echo "no folder"
   ls "$menu"
@@ -82,7 +59,6 @@ uninstall_waiting() {  # in place, so that its status can be seen
 uninstall() {
   wine "$installed/Uninstall.exe" /S >"$work/uninstall.log" 2>&1 ||
     fail "the uninstaller failed: $(cat "$work/uninstall.log")"
-  # The uninstaller copies itself away and runs from there.
   gone() { [ ! -e "$installed" ] && [ -z "$(value "$uninstall_key" DisplayName)" ]; }
   poll 30 gone || fail "after uninstalling: $(ls -la "$installed" 2>&1)"
   wineserver --wait || true
@@ -106,14 +82,12 @@ export_environment "$work/environment-before.reg"
 install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
 expect_one_of_each "install"
 [ -f "$shortcut" ] || fail "no Start-menu entry: $(ls "$menu")"
-# The shortcut shows icon index 1 of Dialnote.exe, the one drawn in every size.
+# Icon index 1: the group drawn in every size.
 [ "$(od -An -t d4 -j 56 -N 4 "$shortcut" | tr -d ' ')" = 1 ] || fail "the shortcut's icon index"
 entry=$(winepath -w "$installed")
-[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$original$entry;" ] ||
-  fail "the PATH is $(value 'HKCU\Environment' Path)"
-[ "$(value "$uninstall_key" DisplayIcon)" = "REG_SZ	$entry\\Dialnote.exe,1" ] ||
-  fail "DisplayIcon: $(value "$uninstall_key" DisplayIcon)"
-[ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	2.0.0" ] || fail "DisplayVersion"
+path_is "REG_EXPAND_SZ	$original$entry;" installed
+entry_is DisplayIcon "REG_SZ	$entry\\Dialnote.exe,1"
+entry_is DisplayVersion "REG_SZ	2.0.0"
 size=$(value "$uninstall_key" EstimatedSize | cut -f2)
 kilobytes=$(du -sk --apparent-size "$installed" | cut -f1)
 [ -n "$size" ] && [ $((size)) -ge $((kilobytes - 8)) ] && [ $((size)) -le $((kilobytes + 8)) ] ||
@@ -134,17 +108,15 @@ if [ -n "$older" ]; then
   fresh_prefix upgrade
   set_path REG_SZ 'C:\Tools'
   install "$older" || fail "the older installer failed: $(cat "$work/install.log")"
-  [ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	1.9.0" ] || fail "the older version's entry"
+  entry_is DisplayVersion "REG_SZ	1.9.0"
   install "$setup" || fail "the upgrade failed: $(cat "$work/install.log")"
   expect_one_of_each "upgrade"
-  [ "$(value "$uninstall_key" DisplayVersion)" = "REG_SZ	2.0.0" ] || fail "the upgraded entry"
+  entry_is DisplayVersion "REG_SZ	2.0.0"
   install "$setup" || fail "installing again failed: $(cat "$work/install.log")"
   expect_one_of_each "the same version again"
-  [ "$(value 'HKCU\Environment' Path)" = "REG_SZ	C:\\Tools;$(winepath -w "$installed")" ] ||
-    fail "the PATH is $(value 'HKCU\Environment' Path)"
+  path_is "REG_SZ	C:\\Tools;$(winepath -w "$installed")" upgraded
   uninstall
-  [ "$(value 'HKCU\Environment' Path)" = "REG_SZ	C:\\Tools" ] ||
-    fail "the PATH after uninstalling is $(value 'HKCU\Environment' Path)"
+  path_is "REG_SZ	C:\\Tools" uninstalled
 else
   echo "== (no older installer: the upgrade is not tried)"
 fi
@@ -164,7 +136,6 @@ refused() {  # a silent install and uninstall while $1 runs
   [ "$(snapshot)" = "$before" ] || fail "a refused uninstall changed: $(diff <(echo "$before") <(snapshot))"
   echo "   refused while $1 runs, with status $status, nothing changed"
 }
-# The command waiting for more input, once it has answered a code.
 mkfifo "$work/codes"
 wine "$installed/dialnote.com" - <"$work/codes" >"$work/command.out" 2>&1 &
 command_pid=$!
@@ -183,21 +154,17 @@ refused Dialnote.exe
 echo "-- interactively: Cancel changes nothing; Retry, once Dialnote is closed, installs"
 question() { box=$(xdotool search --onlyvisible --name 'Setup$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
 answer() { xdotool windowactivate --sync "$box" 2>/dev/null || true; xdotool key "$1"; }
-wine "$setup" >"$work/interactive.log" 2>&1 &
-setup_pid=$!
-poll 30 question || fail "the installer asked nothing"
+ask() { wine "$setup" >"$work/interactive.log" 2>&1 & setup_pid=$!; poll 30 question || fail "the installer asked nothing"; }
+ask
 answer Escape
 status=0
 wait "$setup_pid" || status=$?
 [ "$status" -eq 1 ] || fail "a cancelled installer ended with status $status"
 [ "$(snapshot)" = "$before" ] || fail "a cancelled install changed: $(diff <(echo "$before") <(snapshot))"
-wine "$setup" >"$work/interactive.log" 2>&1 &
-setup_pid=$!
-poll 30 question || fail "the installer asked nothing"
+ask
 stop "$app_pid"
 app_pid=""
 answer Return
-# Through the pages (I Agree, Install, Finish), until the installer ends.
 for _ in $(seq 60); do
   kill -0 "$setup_pid" 2>/dev/null || break
   xdotool key Return
@@ -214,22 +181,18 @@ echo "== no Path value before; a PATH too long to edit"
 fresh_prefix no-path
 wine reg delete 'HKCU\Environment' /v Path /f >/dev/null 2>&1 || true
 install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
-[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$(winepath -w "$installed")" ] ||
-  fail "the new PATH is $(value 'HKCU\Environment' Path)"
+path_is "REG_EXPAND_SZ	$(winepath -w "$installed")" "without a Path before"
 uninstall
-[ -z "$(value 'HKCU\Environment' Path)" ] || fail "the Path value is left: $(value 'HKCU\Environment' Path)"
+path_is "" "uninstalled, without a Path before"
 fresh_prefix long-path
-# Too long to read whole into the installer's strings, then one that can be
-# read but has no room left for the entry.
+# Too long to read whole, then readable with no room left for the entry.
 for entries in 40 38; do
   long="C:\\Tools$(printf ';C:\\Program Files\\Tool %03d' $(seq 1 "$entries"))"
   set_path REG_EXPAND_SZ "$long"
   install "$setup" || fail "the installer failed over a PATH of ${#long}: $(cat "$work/install.log")"
   [ -f "$installed/dialnote.com" ] || fail "not installed"
-  [ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$long" ] ||
-    fail "a PATH of ${#long} characters changed: $(value 'HKCU\Environment' Path)"
+  path_is "REG_EXPAND_SZ	$long" "${#long} characters long"
 done
 uninstall
-[ "$(value 'HKCU\Environment' Path)" = "REG_EXPAND_SZ	$long" ] ||
-  fail "the long PATH changed on uninstalling"
+path_is "REG_EXPAND_SZ	$long" "uninstalled, ${#long} characters long"
 echo "-- passed"

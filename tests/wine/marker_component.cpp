@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A component file that the system's registration tool can register: its
-// DllRegisterServer leaves a line in "<its own path>.registered", so a test
-// sees that the real tool ran on it.
+// A component whose DllRegisterServer appends a line to "<its path>.registered".
 #include <windows.h>
 
 namespace {

@@ -1,13 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by every Wine test: a fresh Wine prefix, with Wine's own fonts in it
-# so that Tahoma is there. Making one (wineboot) takes some twenty seconds,
-# so a template is made once per build folder (DIALNOTE_WINE_TEMPLATE, under
-# a lock) and each prefix copies it; a copy has its own Wine server. Without
-# DIALNOTE_WINE_TEMPLATE each prefix is made from scratch.
+# Sourced by every Wine test: fresh prefixes (with Wine's fonts, for Tahoma) copied from a
+# template made once per build folder (DIALNOTE_WINE_TEMPLATE), or booted anew without one.
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
-# Makes the prefix `$1` from scratch.
 wine_boot_prefix() {
   WINEPREFIX=$1 wineboot --init >/dev/null 2>&1 || true
   WINEPREFIX=$1 wineserver --wait || true
@@ -34,8 +30,7 @@ wine_fresh_prefix() {
   rm -f "$1/.dialnote-ready"
 }
 
-# A test on a display of its own (e2e_setup, needing the tools named) in a
-# fresh prefix, $work/prefix, whose Wine server ends with the test.
+# A display of its own (e2e_setup TOOLS...) and a fresh prefix, $work/prefix.
 wine_test_setup() {
   e2e_setup wine "$@"
   export WINEPREFIX=$work/prefix
@@ -43,8 +38,7 @@ wine_test_setup() {
   wine_fresh_prefix "$WINEPREFIX"
 }
 
-# Types 784 into the code entry of the main window whose top left corner is
-# at X Y, at DPI (96 if not given).
+# type_784 X Y [DPI]: into the code entry of the main window at X Y.
 type_784() {
   local dpi=${3:-96}
   xdotool mousemove $(($1 + 136 * dpi / 96)) $(($2 + 200 * dpi / 96)) click 1 \
@@ -52,7 +46,6 @@ type_784() {
   xdotool type --delay 60 784
 }
 
-# Ends the program started in the background as $app_pid, and its Wine server.
 wine_stop() {
   wineserver -k 2>/dev/null || true
   stop "$app_pid"

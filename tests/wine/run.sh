@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a Windows program of the Windows build under Wine, as CTest's emulator:
-#   run.sh PROGRAM.exe [ARGS...]
-# The Wine prefix is made once per build folder (DIALNOTE_WINEPREFIX, or
-# wineprefix/ beside this build's CTestTestfile), with Wine's own fonts in it
-# so that Tahoma is there; DIALNOTE_WINE_TEMPLATE names the template it is
-# copied from. Qt's variables reach the program only with Wine's
-# WINE prefix, so QT_* variables are handed on as WINEQT_*.
+# CTest's emulator: run.sh PROGRAM.exe [ARGS...] under Wine, in one prefix per build folder
+# (DIALNOTE_WINEPREFIX); QT_* variables reach the program only as WINEQT_*.
 set -euo pipefail
 prefix=${DIALNOTE_WINEPREFIX:-${DIALNOTE_WINE_BUILD_DIR:-$PWD}/wineprefix}
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 export DIALNOTE_WINE_TEMPLATE=${DIALNOTE_WINE_TEMPLATE:-$(dirname "$prefix")/wine-template}
 
-# The prefix, once (a copy of the build's template, see prefix.sh).
 source "$(dirname "$0")/prefix.sh"
 (
   flock 9

@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Both windows on the real Windows platform at the system's scaling (under
-// Wine, its LogPixels): checks that they scale by LogPixels / 96 and that no
-// text is clipped: every label, button caption, the code entry and the list
-// entries fit their controls; and it counts the explanations longer than
-// the explanation box shows, which the caller holds against 100 %.
-//   text_fit_probe.exe LOGPIXELS
-// Prints what it measured; exits 1 on any clipped text.
+// Both windows on Windows at LOGPIXELS: scaled by LOGPIXELS / 96, no text clipped (exit 1), and
+// how many explanations outgrow their box, for the caller.   text_fit_probe.exe LOGPIXELS
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QLabel>
@@ -31,7 +26,6 @@ void Report(bool fits, const QString& what) {
   if (!fits) ++problems;
 }
 
-// `control`'s `what`, drawn `text` pixels large, in its `space`.
 void Measure(const QWidget& control, const QString& what, QSize text, QSize space) {
   Report(space.expandedTo(text) == space,
          QStringLiteral("%1.%2: %3 %4x%5 in %6x%7")
@@ -42,7 +36,6 @@ void Measure(const QWidget& control, const QString& what, QSize text, QSize spac
              .arg(space.height()));
 }
 
-// Every text-bearing control of `window`, measured with its own font.
 void CheckWindow(QWidget& window) {
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     if (!label->isVisible() || label->text().isEmpty()) continue;
@@ -107,9 +100,6 @@ int main(int argc, char** argv) {
                .arg(expected_ratio));
     CheckWindow(*window);
   }
-  // The explanation box shows a few lines; a longer explanation is read by
-  // scrolling with the keys. How many explanations need more lines than it
-  // shows is printed, for the caller to hold against 100 %.
   QPlainTextEdit* box = form.Text2;
   const int shown_lines = box->viewport()->height() / QFontMetrics(box->font()).lineSpacing();
   int overflowing = 0;
