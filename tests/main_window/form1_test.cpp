@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window at work, driven as a user drives it: keys, pastes, clicks
-// and drags on the real widgets, the poll that writes the explanation, the
-// start-up work and the commands. How the window looks is the business of
-// tests/gui.
+// The main window at work, driven as a user drives it on the real widgets.
+// How it looks is tests/gui's business.
 #include "main_window/form1.h"
 
 #include <QAccessible>
@@ -36,7 +34,6 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  public slots:
-  // Where the desktop opens web addresses: the browser.
   void Open(const QUrl& url) { opened_.append(url); }
 
  private slots:
@@ -52,7 +49,7 @@ class Form1Test : public QObject {
   void cleanup() { form_.reset(); }
 
   // Creating the window registers the three components, and so does its one
-  // activation, which also puts the keyboard in the entry.
+  // activation, which puts the keyboard in the entry.
   void startUpRegistersTheComponentsAndActivatesOnce() {
     const QStringList once = {R"(RegSvr32 /s "/opt/dial note\MSWINSCK.ocx")",
                               R"(RegSvr32 /s "/opt/dial note\MS_XTools.ocx")",
@@ -66,13 +63,11 @@ class Form1Test : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     QCOMPARE(runtime_.command_lines.size(), 6);
     QCOMPARE(form_->List1->count(), 201);
+    QCOMPARE(form_->Timer1->interval(), 1);  // the poll runs every millisecond
   }
 
-  // Rows of tests/data/main-window-entry.tsv. What a user does, in order: keys for the control that
-  // has the keyboard (at first the entry, whose "600" start-up leaves selected), [clicks] on a
-  // control or on a row of the list, {text} put on the clipboard, and Menu,
-  // the entry's context menu's Paste. Pasted text passes no key filter, but
-  // the entry holds three characters at most.
+  // Rows of tests/data/main-window-entry.tsv: keys for the control that has the keyboard, [clicks]
+  // on a control or a row of the list, {text} put on the clipboard, Menu for the context menu's Paste.
   void entryListAndSteps_data() {
     AddRows("main-window-entry.tsv", {"actions", "text", "selected"});
   }
@@ -111,9 +106,8 @@ class Form1Test : public QObject {
     }
   }
 
-  // The poll writes the explanation only when it differs: a selection made
-  // with the keyboard survives the ticks and can be copied, and a text that
-  // is not the explanation is put back.
+  // The poll writes the explanation only when it differs: a keyboard selection
+  // survives the ticks and can be copied; another text is put back.
   void thePollWritesTheExplanationOnlyWhenItDiffers() {
     const QString explanation = ExplanationOf(QStringLiteral("600"));
     form_->Text2->setFocus();
@@ -131,8 +125,7 @@ class Form1Test : public QObject {
     QCOMPARE(form_->Text2->toPlainText(), explanation);
   }
 
-  // A press at (250, 13) on the title strip, over the title, then a move to
-  // (295, 28): the window follows the left button alone.
+  // A press on the title strip, over the title, then a move: the left button alone drags.
   void dragging_data() {
     QTest::addColumn<Qt::MouseButton>("pressed");
     QTest::addColumn<Qt::MouseButtons>("held");
@@ -153,7 +146,6 @@ class Form1Test : public QObject {
     QTEST(form_->pos() - start, "moved_by");
   }
 
-  // The button and the close image.
   void bothExitControlsEndTheProgram() {
     QTest::mouseClick(form_->cmdexit, Qt::LeftButton);
     QCOMPARE(runtime_.ends, 1);
@@ -161,8 +153,7 @@ class Form1Test : public QObject {
     QCOMPARE(runtime_.ends, 2);
   }
 
-  // The about box, owned by the window, names the program and its maker, with
-  // the program's icon when its executable gives one.
+  // The about box, owned by the window, names the program and its maker.
   void aboutBox_data() {
     QTest::addColumn<bool>("running_executable");
     AddRow("the program's own icon", true);
@@ -178,9 +169,7 @@ class Form1Test : public QObject {
       form_ = std::make_unique<Form1>(runtime_, App(QCoreApplication::applicationFilePath()));
       form_->show();
     }
-    // Whatever modal window the click opens is described and closed at once
-    // (which ends a dialog's exec() too), so that a wrong one fails the
-    // comparison below rather than blocking.
+    // Whatever modal window opens is described and closed at once, so a wrong one cannot block.
     QStringList seen;
     QTimer closer;
     connect(&closer, &QTimer::timeout, this, [&] {
@@ -212,9 +201,8 @@ class Form1Test : public QObject {
     QCOMPARE(order, QString("List1 cmdexit cmdabout Command1 Command2 Text2 web Text1").split(' '));
   }
 
-  // What a screen reader finds: the window and each control a user works
-  // with by a name of its own (a button by its caption) and its role, and the
-  // buttons pressed through it doing what a click does.
+  // A screen reader finds each control by a name of its own (a button by its
+  // caption) and its role, and pressing a button through it is a click.
   void screenReadersNameThePartsAndPressTheButtons() {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
     QStringList names = {window->text(QAccessible::Name)}, roles;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The splash window at work, as the application shell starts it: the name
-// that blinks, the version line, the hand-over to the main window and the
-// drag by the title strip. Timer ticks are delivered at once rather than
-// waited for. How the window looks is the business of tests/gui.
+// The splash window at work, as the application shell starts it; timer ticks
+// are delivered at once. How it looks is tests/gui's business.
 #include "splash/form2.h"
 
 #include <QAccessible>
@@ -42,7 +40,6 @@ class Form2Test : public QObject {
 
   void cleanup() { shell_.reset(); }
 
-  // Registration is the main window's start-up, not the splash's.
   void theSplashComesFirstAloneAndOnce() {
     shell_->Start();
     QCOMPARE(shell_->Splash(), form_.data());
@@ -56,9 +53,12 @@ class Form2Test : public QObject {
              QStringLiteral("دايالنوت"));
   }
 
-  // The name blinks green and red at each tick of its timer; the version
-  // line waits for a timer of its own.
+  // The name blinks green and red at each tick of its half-second timer; the
+  // version line waits 1.5 s, the hand-over 5 s.
   void theNameBlinksAndTheVersionLineFollows() {
+    QCOMPARE(QList<int>({form_->Timer1->interval(), form_->Timer3->interval(),
+                         form_->Timer2->interval()}),
+             QList<int>({500, 1500, 5000}));
     QStringList seen;
     const auto look = [&] {
       seen << QString::number(form_->Label2->ForeColor(), 16) + ' ' + form_->Label1->text();
@@ -73,8 +73,7 @@ class Form2Test : public QObject {
                           "8000 نسخه : 2.0.0 "}));  // red in the low byte
   }
 
-  // The main window shows before the splash closes, so there is never a
-  // moment without a window; no handler of the unloaded splash runs again.
+  // The main window shows before the splash closes, and the splash's timers stop.
   void theHandOverShowsTheMainWindowThenUnloadsTheSplash() {
     QStringList seen;
     connect(shell_.get(), &ApplicationShell::MainWindowShown, this, [&](Form1* main) {
@@ -102,7 +101,6 @@ class Form2Test : public QObject {
     QCOMPARE(VisibleWindows(), QStringList());
   }
 
-  // A left press on the strip, over the title, then a move of 3 x 1 pixels.
   // (The other buttons are the main window's test: the drag is the same.)
   void theTitleStripDragsTheWindowAlong() {
     QCOMPARE(form_->childAt(250, 13), form_->lbTitleBar);
