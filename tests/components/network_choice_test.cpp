@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The local address the main window shows, chosen from adapter lists in the
-// orders real machines give them: a virtual adapter first, a self-assigned
-// address, two gateways, an address still being checked, no network at all.
-// The same table runs on Linux and, under Wine, on Windows.
+// orders real machines give them; the same table on Linux and, under Wine, Windows.
 #include <QtTest>
-#include <vector>
+#include <deque>
 #ifndef Q_OS_WIN
 #include <arpa/inet.h>
 #include <ifaddrs.h>
@@ -51,18 +49,12 @@ Adapters Parse(const QString& text) {
 #ifndef Q_OS_WIN
 // `adapters` as getifaddrs lists them, read back: an entry for each
 // interface's link, then one for each IPv4 address, then an IPv6 one for
-// each. An adapter that is down is running but not up, to tell the flags
-// apart.
+// each. An adapter that is down is running but not up, to tell the flags apart.
 Adapters ReadBack(const Adapters& adapters) {
-  std::vector<ifaddrs> entries;
-  std::vector<sockaddr_in> addresses;
+  std::deque<ifaddrs> entries;  // which keep their places as they grow
+  std::deque<sockaddr_in> addresses;
   QList<QByteArray> names;
-  qsizetype count = adapters.size();  // IPv6 entries and IPv4 addresses
-  for (const NetworkAdapter& adapter : adapters) {
-    names << adapter.name.toLatin1();
-    count += adapter.ipv4.size();
-  }
-  addresses.reserve(static_cast<std::size_t>(count));  // the entries point into it
+  for (const NetworkAdapter& adapter : adapters) names << adapter.name.toLatin1();
   const auto add = [&](qsizetype i, sa_family_t family, const QString& address) {
     const NetworkAdapter& adapter = adapters[i];
     ifaddrs& entry = entries.emplace_back();
@@ -82,7 +74,7 @@ Adapters ReadBack(const Adapters& adapters) {
   }
   for (qsizetype i = 0; i < adapters.size(); ++i) add(i, AF_INET6, {});
   for (std::size_t i = 1; i < entries.size(); ++i) entries[i - 1].ifa_next = &entries[i];
-  return AdaptersOfInterfaces(entries.empty() ? nullptr : entries.data());
+  return AdaptersOfInterfaces(entries.empty() ? nullptr : &entries.front());
 }
 #endif
 
