@@ -8,38 +8,20 @@
 // decision itself is pinned here, on every system.
 #include <QtTest>
 
-#include "platform/component_registration.h"
 #include "platform/runtime.h"
 #include "tests/window_testing.h"
 
 namespace dialnote {
 
-using testing::AddRow;
-
 class SystemProgramTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // A command line, the system folder, and how the program is started: its
-  // file, and the command line it reads.
+  // Rows of tests/data/system-programs.tsv: a command line, the system folder,
+  // and how the program is started: its file, and the command line it reads.
   void theToolIsStartedByItsFullPath_data() {
-    QTest::addColumn<QString>("command_line");
-    QTest::addColumn<QString>("system_folder");
-    QTest::addColumn<QString>("application");
-    QTest::addColumn<QString>("started_line");
-    AddRow("a registration, from the system folder by its full path",
-           RegistrationCommandLine(R"(C:\Program Files\Dialnote)", kComponentFiles[2]),
-           R"(C:\Windows\system32)", R"(C:\Windows\system32\RegSvr32.exe)",
-           R"("C:\Windows\system32\RegSvr32.exe" /s "C:\Program Files\Dialnote\SkinControl.ocx")");
-    AddRow("a system folder given with its backslash", R"(RegSvr32 /s "D:\x.ocx")", R"(C:\W\)",
-           R"(C:\W\RegSvr32.exe)", R"("C:\W\RegSvr32.exe" /s "D:\x.ocx")");
-    AddRow("a bare name with its extension gets no second one", R"(regsvr32.exe /s "D:\x.ocx")",
-           R"(C:\W)", R"(C:\W\regsvr32.exe)", R"("C:\W\regsvr32.exe" /s "D:\x.ocx")");
-    AddRow("a bare name alone", "RegSvr32", R"(C:\W)", R"(C:\W\RegSvr32.exe)",
-           R"("C:\W\RegSvr32.exe")");
-    AddRow("a program given with its path is started as given",
-           R"(C:\Tools\register.exe /s "D:\x.ocx")", R"(C:\W)", R"(C:\Tools\register.exe)",
-           R"(C:\Tools\register.exe /s "D:\x.ocx")");
+    testing::AddRows("system-programs.tsv",
+                     {"command_line", "system_folder", "application", "started_line"});
   }
   void theToolIsStartedByItsFullPath() {
     QFETCH(QString, command_line);
