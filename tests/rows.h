@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rows of a case table in tests/data: a heading line, then fields
-// separated by tabs, one row a line; blank lines and lines starting with "#"
-// are skipped. Escapes in a field are undone: \t \n \r \b \\, \xHH (a byte)
-// and \uHHHH (a character of the Basic Multilingual Plane, in UTF-8). A table that cannot be read,
-// or holds no rows, ends the test program.
+// The rows of a case table in tests/data (tests/README.md says how they are
+// written). A table that cannot be read, or holds no rows, ends the program.
 #pragma once
 
 #include <cstdio>

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// For the window tests: a user's keys and drags and the passing of time, sent
-// to the real widgets, and test table rows written one to a line.
+// For the window tests: a user's keys and drags, timer ticks, and table rows.
 #pragma once
 
 #include <QtTest>
@@ -27,8 +26,7 @@ inline void Type(QWidget* widget, const QString& keys) {
   }
 }
 
-// A press of `pressed` at `from` on `target`, then a move to `to` with
-// `held` down.
+// A press of `pressed` at `from` on `target`, then a move to `to` with `held` down.
 inline void Drag(QWidget* target, QPointF from, QPointF to, Qt::MouseButton pressed,
                  Qt::MouseButtons held) {
   QMouseEvent press(QEvent::MouseButtonPress, from, target->mapToGlobal(from), pressed, pressed,
@@ -45,8 +43,7 @@ void AddRow(const char* name, const Values&... values) {
   (QTest::newRow(name) << ... << values);
 }
 
-// The rows of tests/data/`table` as the current test's rows: the first field
-// names a row, the next ones fill `columns`, each a QString.
+// The rows of tests/data/`table`, named by their first field; the next ones fill `columns`.
 inline void AddRows(const std::string& table, std::initializer_list<const char*> columns) {
   for (const char* column : columns) QTest::addColumn<QString>(column);  // kept, not copied
   for (const Row& row : Rows(table)) {

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform's stand-ins through their own surfaces: where the program
-// finds itself, in Windows and Linux notation, and the one line it prints
-// where no display can be opened.
+// Where the program finds itself, in Windows and Linux notation, and a missing display named.
 #include <QtTest>
 
 #include "platform/app_object.h"

@@ -16,10 +16,8 @@ namespace {
 
 using namespace std::literals;
 
-// tests/data/explanations.tsv: a heading, then a code, a tab and its
-// explanation in UTF-8 on each line. Written once from the catalogue after a
-// review of every text against its code's meaning; a reworded explanation is
-// changed there too, on purpose.
+// tests/data/explanations.tsv was written once from the catalogue after a review of every
+// text against its code's meaning; a reworded explanation is changed there too, on purpose.
 TEST(Catalogue, AnswersEveryCodeFrom600To878WithItsOwnReviewedExplanation) {
   const std::vector<Row> rows = Rows("explanations.tsv");
   ASSERT_EQ(rows.size(), 279u);
@@ -31,20 +29,16 @@ TEST(Catalogue, AnswersEveryCodeFrom600To878WithItsOwnReviewedExplanation) {
     EXPECT_EQ(ErrorCatalogue::Lookup(key),
               code <= 800 ? std::optional<std::u16string_view>(text) : std::nullopt)
         << code;
-    // The command's entries, in code order, say the same.
     EXPECT_EQ(ErrorCatalogue::CommandEntries()[i].code, key);
     EXPECT_EQ(ErrorCatalogue::CommandEntries()[i].explanation, text) << code;
   }
-  // The windows' entries are the table's first 201: 600 to 800.
   EXPECT_EQ(ErrorCatalogue::WindowsEntries().data(), ErrorCatalogue::CommandEntries().data());
   EXPECT_EQ(ErrorCatalogue::WindowsEntries().size(), 201u);
 }
 
-// Every text of up to four units from digits and their look-alikes, in any
-// position: none is found but the codes written from numbers. Among them are
-// the near misses "", "60", "6000", "0600", " 600", "600 ", "600\0", "599",
-// "801", "7/0" and "5:0" (which a lookup by digit value alone would read as
-// 690 and 600), and 600 in Arabic-Indic, Persian and full-width digits.
+// Every text of up to four units from digits and their look-alikes finds nothing but the
+// codes: among them "", "6000", "0600", " 600", "600\0", "599", "801", "7/0" and "5:0" (690
+// and 600 by digit value alone), and 600 in Arabic-Indic, Persian and full-width digits.
 TEST(Lookup, FindsNothingButTheCodesAmongAllShortTextsOfDigitsAndLookAlikes) {
   constexpr std::u16string_view kUnits =
       u"0123456789/: -\0\u200F\u0660\u0666\u06F0\u06F6\uFF10\uFF16"sv;

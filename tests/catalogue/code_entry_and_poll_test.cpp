@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The code entry rules and the lookup poll on fakes that keep the window
-// layer's promises: the entry driven as the user and as code drive it, and what
-// the explanation box shows tick by tick (random event sequences are the
-// fuzzer's, fuzz_code_entry.cpp).
+// layer's promises (random event sequences are fuzz_code_entry.cpp's).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -57,10 +55,8 @@ TEST(CodeList, IsFilledWith600To800And600SelectedAndAPickOf742PutsItIntoTheEntry
   EXPECT_EQ(window.list.SelectedText(), u"742");
 }
 
-// Steps of tests/data/lookup-poll.tsv, a tick after each (the box given a `foreign` text first, if
-// any): the box shows `shown`'s explanation (or `shown`, when no code), and is written
-// (`writes`, the foreign texts included) only when that differs, so that the
-// user's selection in it survives the ticks.
+// Steps of tests/data/lookup-poll.tsv, a tick after each: the box shows `shown`'s explanation
+// (or `shown`, when no code), and is written only when that differs.
 TEST(LookupPoll, ShowsTheEntrysExplanationTickByTickWritingOnlyWhatDiffers) {
   FakeTextBox entry, box(u"x");
   for (const Row& step : Rows("lookup-poll.tsv")) {

@@ -14,11 +14,8 @@
 namespace dialnote::testing {
 namespace {
 
-// tests/data/code-forms.tsv, which the command line's test reads as well: every
-// form of the ends of the command's span (600 to 878) and codes in between,
-// the same forms of the codes just outside it, symbols and junk; a name, a
-// text and the code it names (0: none). The HRESULTs are worked out by hand: 0x80070000 | code, and
-// as a signed 32-bit number that less 2^32.
+// tests/data/code-forms.tsv, which the command line's test reads too: a name, a text and the
+// code it names (0: none). The HRESULTs are worked out by hand: 0x80070000 | code, signed.
 TEST(CodeForms, NameTheirCodeOrNothing) {
   const std::vector<Row> rows = Rows("code-forms.tsv");
   for (const Row& row : rows)
@@ -26,8 +23,7 @@ TEST(CodeForms, NameTheirCodeOrNothing) {
   EXPECT_GT(rows.size(), 90u);
 }
 
-// Forms too long for a table: any number of leading zeros is allowed, and
-// nothing else makes a long text a code.
+// Any number of leading zeros is allowed, and nothing else makes a long text a code.
 TEST(CodeForms, OfAnyLength) {
   std::string persian_zeros;
   for (int i = 0; i < 5000; ++i) persian_zeros += "\u06F0";
@@ -36,9 +32,7 @@ TEST(CodeForms, OfAnyLength) {
   EXPECT_EQ(ReadCode(std::string(10000, '9')), std::nullopt);
 }
 
-// The symbols as the Windows headers (ras.h, raserror.h) name the codes,
-// copied from there into tests/data, not from the catalogue: 600 to 870 from
-// MinGW-w64's raserror.h, 871 to 878 (newer than it) from the Windows SDK's.
+// The symbols as the Windows headers name the codes, copied from there (tests/README.md).
 TEST(SymbolsOfTheWindowsHeaders, AreTheEntriesSymbolsEveryOne) {
   const std::vector<Row> rows = Rows("ras-symbols.tsv");
   ASSERT_EQ(rows.size(), 279u);

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzz target for the reader of code forms: any bytes are a command line
-// argument, and the answer must be a code from 600 to 878 or nothing, as a plain
-// second reading finds: with the padding's UTF-8 sequences cut from both ends
-// and the Persian and Arabic-Indic digits' two-byte sequences replaced by ASCII
-// digits, the text names a code only as one of its forms as printf prints
-// them or its symbol (but for leading zeros, 0x, letter case).
+// Fuzz target for the reader of code forms: any bytes are an argument, and the answer must be
+// what a plain second reading finds: padding cut, Persian and Arabic-Indic digits made ASCII,
+// the text names a code only as a form printf prints or its symbol (leading zeros, 0x, case aside).
 #include <array>
 #include <cstddef>
 #include <cstdint>

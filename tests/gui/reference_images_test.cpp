@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Both windows as the screen shows them, pixel for pixel, against the
-// pictures under tests/gui/references, at device pixel ratios 1 and 2 (CTest
-// runs it twice), with the text drawn under tests/gui/fonts.conf alone. What
-// lies outside a window's shape is painted magenta first, so a wrong shape
-// shows too. DIALNOTE_UPDATE_REFERENCES=1 writes the pictures instead, and
-// fails, so that such a run never passes for a comparison.
+// Both windows as the screen shows them, pixel for pixel, against tests/gui/references
+// (tests/README.md). DIALNOTE_UPDATE_REFERENCES=1 writes the pictures instead, and fails.
 #include <QBackingStore>
 #include <QFontInfo>
 #include <QPainter>
@@ -18,8 +14,7 @@
 #include "splash/form2.h"
 #include "tests/recording_runtime.h"
 
-// The machine's network as the main window reads it, the same on every
-// machine whatever its adapters: one, whose address the IP line shows.
+// One adapter, whose address the IP line shows, whatever the machine's.
 namespace {
 [[maybe_unused]] const dialnote::NetworkReader kMachineNetwork = dialnote::SetNetworkReader([] {
   dialnote::NetworkAdapter adapter;

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the command's read from a Windows console ends: Ctrl+C typed while it
-// waits for a line ends the read with no characters, which is no end of
-// input, so that the command never ends with status 0 as if the input were
-// complete. Wine's console is no proof of Windows', so the decision itself
-// is pinned here, on every system.
+// How the command's read from a Windows console ends: Ctrl+C ends the read with no characters,
+// which is no end of input. Wine's console is no proof of Windows', so the decision is pinned here.
 #include "platform/console.h"
 
 #include <QtTest>

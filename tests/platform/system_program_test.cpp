@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the registration tool is started on Windows: by its full path in the
-// system folder, never by its bare name. Given a bare name, CreateProcess
-// searches the program's own folder first, then the current folder, and
-// only then the system folders and PATH; so a "regsvr32.exe" planted beside
-// Dialnote.exe or in the folder it was started from would run at every
-// start. Wine searches much the same way but is no proof for Windows, so the
-// decision itself is pinned here, on every system.
+// How the registration tool is started on Windows: by its full path in the system folder.
+// Given a bare name, CreateProcess searches the program's folder and the current one first, so a
+// planted "regsvr32.exe" would run at every start; Wine is no proof of that, so it is pinned here.
 #include <QtTest>
 
 #include "platform/runtime.h"
