@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A Dialnote executable's Windows resources (or its resource script, linked into a bare DLL):
-version data, the two icon groups (0: the about box's 48-pixel icon, 1: every size, each drawn),
-the manifest as Windows reads it, all in en-US; with --setup, the setup program's too."""
+"""The shipped Windows executables' resources: version data, the two icon groups (0: the about
+box's 48-pixel icon, 1: every size, each drawn), the manifest as Windows reads it, all in en-US;
+and the setup program's."""
 import argparse
 import json
 import subprocess
@@ -15,7 +15,7 @@ from pathlib import Path
 import pefile
 from PIL import Image, ImageChops
 
-RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
+RT_ICON, RT_VERSION, RT_MANIFEST = 3, 16, 24
 SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
 # A drawn size differs from a downscale of the 256 in 1/7 to 1/3 of its pixels; a resampled one <1 %.
 CHANNEL_STEP = 32
@@ -37,17 +37,6 @@ def read(element, how):
     """An element's text, all its attributes (*) or the attributes named, as the data file says."""
     return text(element) if how == "text" else dict(element.attrib) if how == "*" else [
         element.get(name) for name in how.split(",")]
-
-
-def linked_script(windres, preprocessor, script, folder):
-    """The resource script compiled and linked into a DLL of nothing else."""
-    objects, library = Path(folder) / "resources.o", Path(folder) / "resources.dll"
-    subprocess.run([windres, f"--preprocessor={preprocessor}", "--preprocessor-arg=-E",
-                    "--preprocessor-arg=-xc", "--preprocessor-arg=-DRC_INVOKED", "-O", "coff",
-                    script, objects], check=True)
-    linker = Path(windres).with_name(Path(windres).name.replace("windres", "ld"))
-    subprocess.run([linker, "--dll", "-e", "0", "-o", library, objects], check=True)
-    return library
 
 
 def resources(pe):
@@ -183,16 +172,11 @@ def check_setup(setup, groups, options, expect):
 
 
 def main():
-    arguments = argparse.ArgumentParser()  # --rc SCRIPT FILE_NAME needs --windres and --preprocessor
-    arguments.add_argument("--rc", nargs=2, action="append", default=[])
-    arguments.add_argument("--executable", action="append", default=[])
-    for option in ("windres", "preprocessor", "setup", "copyright"):
-        arguments.add_argument("--" + option)
-    for option in ("ico", "maker", "web", "version"):
+    arguments = argparse.ArgumentParser()
+    arguments.add_argument("--executable", action="append", required=True)
+    for option in ("ico", "maker", "web", "version", "setup", "copyright"):
         arguments.add_argument("--" + option, required=True)
     options = arguments.parse_args()
-    if not (options.rc or options.executable or options.setup):
-        arguments.error("nothing to check")
     failures = []
 
     def expecter(where):
@@ -202,20 +186,15 @@ def main():
         return expect
 
     with tempfile.TemporaryDirectory() as folder:
-        checked = [(Path(e), Path(e).name, Path(e).name) for e in options.executable]
-        for i, (script, file_name) in enumerate(options.rc):
-            library = linked_script(options.windres, options.preprocessor, script, f"{folder}")
-            library = library.rename(Path(folder) / f"{i}.dll")
-            checked.append((library, file_name, f"{file_name} (compiled script)"))
-        for executable, file_name, where in checked:
-            check(executable, icon_groups(executable, folder), file_name, options, expecter(where))
-        if options.setup:
-            check_setup(options.setup, icon_groups(options.setup, folder), options,
-                        expecter(Path(options.setup).name))
+        for executable in options.executable:
+            name = Path(executable).name
+            check(executable, icon_groups(executable, folder), name, options, expecter(name))
+        check_setup(options.setup, icon_groups(options.setup, folder), options,
+                    expecter(Path(options.setup).name))
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
     if not failures:
-        print(f"passed: {', '.join(where for _, _, where in checked)} {options.setup or ''}")
+        print("passed:", *options.executable, options.setup)
     return 1 if failures else 0
 
 

@@ -13,10 +13,16 @@ probe=$(realpath "$3")
 planted=$(realpath "$4")
 pictures=$(dirname "$exe")
 source "$(dirname "$0")/prefix.sh"
-wine_test_setup xwininfo xclip import
-# At 100 % first: how many explanations are longer than their box shows.
-wine "$probe" 96 >"$work/probe-96.log" 2>&1 || { cat "$work/probe-96.log"; fail "text clipped at 96 dpi"; }
-longer_at_100=$(sed -n 's/.*explanations longer: \([0-9]*\).*/\1/p' "$work/probe-96.log")
+e2e_setup wine xwininfo xclip import
+export WINEPREFIX=$work/prefix
+trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
+wine_fresh_prefix "$WINEPREFIX"
+# probe DPI: no text clipped; how many explanations are longer than their box shows.
+probe() {
+  wine "$probe" "$1" >"$work/probe-$1.log" 2>&1 || { cat "$work/probe-$1.log" >&2; fail "text clipped at $1 dpi"; }
+  sed -n 's/.*explanations longer: \([0-9]*\).*/\1/p' "$work/probe-$1.log"
+}
+longer_at_100=$(probe 96)  # at 100 % first
 wineserver -k 2>/dev/null || true
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
@@ -45,23 +51,19 @@ check_window() {
   import -window root -depth 8 -crop "${width}x${height}+${left}+${top}" "$work/$name.txt" 2>/dev/null
   import -window "$id" "$picture" 2>/dev/null || true
   pixel() { awk -v at="$1,$2:" '$1 == at {print $3; exit}' "$work/$name.txt"; }
-  for x in 0 $((width - 1)); do
+  corners="0 $((width - 1))"
+  [ "$dpi" != 96 ] || corners+=" 4 $((width - 5))"  # at 100 %, the whole rounded corner
+  for x in $corners; do
     [ "$(pixel "$x" 0)" = "$root_colour" ] ||
       fail "$name: corner pixel $x,0 is $(pixel "$x" 0), not the desktop's $root_colour"
   done
-  local fringe
-  fringe=$(awk '$3 == "#00FFFF" {print $1}' "$work/$name.txt" | head -n 5 | tr '\n' ' ')
+  fringe=$(awk '$3 == "#00FFFF" {printf "%s ", $1}' "$work/$name.txt" | head -c 60)
   [ -z "$fringe" ] || fail "$name: key-colour pixels at ${fringe}(see $picture)"
   for y in $(seq 0 $(($(scaled 12) - 1))); do
     [ "$(pixel $((width / 2)) "$y")" != "$root_colour" ] ||
       fail "$name: row $y is see-through in the middle (see $picture)"
   done
-  if [ "$dpi" = 96 ]; then
-    for x in 4 $((width - 5)); do
-      [ "$(pixel "$x" 0)" = "$root_colour" ] || fail "$name: corner pixel $x,0 is $(pixel "$x" 0)"
-    done
-    [ "$(pixel 5 0)" = "#2A4DAB" ] || fail "$name: the title strip's edge at 5,0 is $(pixel 5 0)"
-  fi
+  [ "$dpi" != 96 ] || [ "$(pixel 5 0)" = "#2A4DAB" ] || fail "$name: the title strip's edge at 5,0 is $(pixel 5 0)"
   echo "   $name: ${width}x${height}, corners clear, no key colour, $(basename "$picture")"
 }
 
@@ -95,7 +97,8 @@ read -r left top <<<"$(place_of "$main")"
 at() { echo $((left + $(scaled "$1"))) $((top + $(scaled "$2"))); }
 
 echo "-- typing 784 shows its explanation"
-type_784 "$left" "$top" "$dpi"
+xdotool mousemove $(at 136 200) click 1 key End BackSpace BackSpace BackSpace
+xdotool type --delay 60 784
 sleep 1
 check_window "$main" "main window" "$pictures/wine-main-window-${dpi}dpi.png"
 poll 15 copies_784 $(at 172 334) >"$work/copied" || fail "$(tail -n 1 "$work/copied")"
@@ -113,15 +116,11 @@ xdotool mousemove $(at 60 404) click 1
 about_open() {
   local id
   for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-    [ "$id" = "$main" ] && continue
-    [ "$(size_of "$id")" = "$(size_of "$main")" ] && continue
-    about=$id
-    return 0
+    [ "$(size_of "$id")" != "$(size_of "$main")" ] && about=$id && return 0
   done
   return 1
 }
 poll 15 about_open || fail "no about box appeared"
-echo "   the about box: $(xdotool getwindowname "$about" 2>/dev/null) ($(size_of "$about"))"
 xdotool windowactivate --sync "$about" 2>/dev/null || true
 xdotool key --window "$about" Return
 about_closed() { ! xwininfo -id "$about" 2>/dev/null | grep -q 'IsViewable'; }
@@ -131,8 +130,7 @@ echo "-- the exit button ends the program with status 0"
 xdotool mousemove $(at 284 404) click 1
 ended() { ! kill -0 "$app_pid" 2>/dev/null || [ "$(cut -d' ' -f3 "/proc/$app_pid/stat")" = Z ]; }
 poll 20 ended || fail "the program is still running"
-status=0
-wait "$app_pid" || status=$?
+wait "$app_pid" && status=0 || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 [ ! -s "$work/program.out" ] || fail "Dialnote.exe printed $(head -c 200 "$work/program.out")"
@@ -143,16 +141,13 @@ done
 
 echo "-- the window timers alone"
 calls() { grep -c "Call $1(" "$work/trace.log" || true; }
-for call in user32.SetTimer winmm.timeSetEvent winmm.timeBeginPeriod; do echo "   $call: $(calls $call)"; done
 [ "$(calls user32.SetTimer)" -gt 0 ] || fail "the trace shows no SetTimer: $(head -c 2000 "$work/trace.log")"
 [ "$(calls winmm.timeSetEvent)" -eq 0 ] || fail "the multimedia timer was used"
 [ "$(calls winmm.timeBeginPeriod)" -eq 0 ] || fail "the timer resolution was raised"
 
 if [ "$dpi" != 96 ]; then
   echo "-- no text clipped at $dpi dpi"
-  wine "$probe" "$dpi" >"$work/probe.log" 2>&1 || { cat "$work/probe.log"; fail "text clipped at $dpi dpi"; }
-  sed 's/^/   /' "$work/probe.log"
-  longer=$(sed -n 's/.*explanations longer: \([0-9]*\).*/\1/p' "$work/probe.log")
+  longer=$(probe "$dpi")
   [ -n "$longer" ] && [ -n "$longer_at_100" ] || fail "the probe counted no explanations"
   [ "$longer" -le "$longer_at_100" ] ||
     fail "$longer explanations outgrow their box at $dpi dpi, against $longer_at_100 at 96 dpi"

@@ -3,7 +3,7 @@
 # The installer and uninstaller under Wine, each case in a copy of one fresh prefix: install and
 # uninstall leave the PATH byte for byte; upgrades leave one of each; a running Dialnote.exe or a
 # waiting `dialnote.com -` refuses both and changes nothing; no Path value, a too long PATH.
-#   installer.sh SETUP_EXE [CPACK BUILD_DIR]   (DIALNOTE_OLDER_SETUP may name the older installer)
+#   installer.sh SETUP_EXE CPACK BUILD_DIR   (or DIALNOTE_OLDER_SETUP names the older installer)
 set -euo pipefail
 setup=$(realpath "$1")
 source "$(dirname "$0")/prefix.sh"
@@ -11,15 +11,11 @@ e2e_setup wine xwininfo
 prefixes=()
 trap 'for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done; e2e_cleanup' EXIT
 
-older=${DIALNOTE_OLDER_SETUP:-}
-if [ -z "$older" ] && [ $# -ge 3 ]; then
-  echo "-- an installer of an older version, from the same template"
-  "$2" --config "$3/CPackConfig.cmake" -G NSIS -D CPACK_PACKAGE_VERSION=1.9.0 \
-    -B "$work/older" >"$work/older.log" 2>&1 || fail "cpack: $(cat "$work/older.log")"
-  older=$work/older/Dialnote-1.9.0-setup.exe
-fi
+# An installer of an older version, from the same template.
+older=${DIALNOTE_OLDER_SETUP:-$work/older/Dialnote-1.9.0-setup.exe}
+[ -n "${DIALNOTE_OLDER_SETUP:-}" ] || "$2" --config "$3/CPackConfig.cmake" -G NSIS \
+  -D CPACK_PACKAGE_VERSION=1.9.0 -B "$work/older" >"$work/older.log" 2>&1 || fail "cpack: $(cat "$work/older.log")"
 
-echo "-- a fresh Wine prefix"
 wine_fresh_prefix "$work/base"
 export WINEPREFIX=$work/base
 user_name=$(basename "$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)")
@@ -52,10 +48,7 @@ snapshot() {
   wine reg query 'HKCU\Software\Dialnote developers' /s 2>/dev/null | tr -d '\r' || true
   value 'HKCU\Environment' Path
 }
-install() { wine "$1" /S >"$work/install.log" 2>&1; }
-uninstall_waiting() {  # in place, so that its status can be seen
-  wine "$installed/Uninstall.exe" /S "_?=$(winepath -w "$installed")" >"$work/uninstall.log" 2>&1
-}
+install() { wine "$1" /S >"$work/install.log" 2>&1 || fail "installing $1 failed: $(cat "$work/install.log")"; }
 uninstall() {
   wine "$installed/Uninstall.exe" /S >"$work/uninstall.log" 2>&1 ||
     fail "the uninstaller failed: $(cat "$work/uninstall.log")"
@@ -79,7 +72,7 @@ fresh_prefix plain
 original='%USERPROFILE%\bin;C:\Tools;'
 set_path REG_EXPAND_SZ "$original"
 export_environment "$work/environment-before.reg"
-install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
+install "$setup"
 expect_one_of_each "install"
 [ -f "$shortcut" ] || fail "no Start-menu entry: $(ls "$menu")"
 # Icon index 1: the group drawn in every size.
@@ -92,7 +85,6 @@ size=$(value "$uninstall_key" EstimatedSize | cut -f2)
 kilobytes=$(du -sk --apparent-size "$installed" | cut -f1)
 [ -n "$size" ] && [ $((size)) -ge $((kilobytes - 8)) ] && [ $((size)) -le $((kilobytes + 8)) ] ||
   fail "EstimatedSize is '$size', the folder holds $kilobytes KB"
-echo "   installed: $(installed_files), $((size)) KB"
 answer=$(wine "$installed/dialnote.com" 691 2>/dev/null | cut -f1)
 [ "$answer" = 691 ] || fail "the installed dialnote.com 691 printed '$answer'"
 uninstall
@@ -103,38 +95,31 @@ cmp -s "$work/environment-before.reg" "$work/environment-after.reg" ||
 ! wine reg query 'HKCU\Software\Dialnote developers' >/dev/null 2>&1 ||
   fail "the maker's key is still there"
 
-if [ -n "$older" ]; then
-  echo "== an upgrade over an older version, then the same version again"
-  fresh_prefix upgrade
-  set_path REG_SZ 'C:\Tools'
-  install "$older" || fail "the older installer failed: $(cat "$work/install.log")"
-  entry_is DisplayVersion "REG_SZ	1.9.0"
-  install "$setup" || fail "the upgrade failed: $(cat "$work/install.log")"
-  expect_one_of_each "upgrade"
-  entry_is DisplayVersion "REG_SZ	2.0.0"
-  install "$setup" || fail "installing again failed: $(cat "$work/install.log")"
-  expect_one_of_each "the same version again"
-  path_is "REG_SZ	C:\\Tools;$(winepath -w "$installed")" upgraded
-  uninstall
-  path_is "REG_SZ	C:\\Tools" uninstalled
-else
-  echo "== (no older installer: the upgrade is not tried)"
-fi
+echo "== an upgrade over an older version, then the same version again"
+fresh_prefix upgrade
+set_path REG_SZ 'C:\Tools'
+install "$older"
+entry_is DisplayVersion "REG_SZ	1.9.0"
+install "$setup"
+expect_one_of_each "upgrade"
+entry_is DisplayVersion "REG_SZ	2.0.0"
+install "$setup"
+expect_one_of_each "the same version again"
+path_is "REG_SZ	C:\\Tools;$(winepath -w "$installed")" upgraded
+uninstall
+path_is "REG_SZ	C:\\Tools" uninstalled
 
 echo "== while a Dialnote program runs, nothing changes"
 fresh_prefix running
-install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
+install "$setup"
 before=$(snapshot)
-refused() {  # a silent install and uninstall while $1 runs
-  local status=0
-  install "$setup" || status=$?
-  [ "$status" -ne 0 ] || fail "the installer ran over $1"
-  [ "$(snapshot)" = "$before" ] || fail "a refused install changed: $(diff <(echo "$before") <(snapshot))"
-  status=0
-  uninstall_waiting || status=$?
-  [ "$status" -ne 0 ] || fail "the uninstaller ran over $1"
-  [ "$(snapshot)" = "$before" ] || fail "a refused uninstall changed: $(diff <(echo "$before") <(snapshot))"
-  echo "   refused while $1 runs, with status $status, nothing changed"
+unchanged() { [ "$(snapshot)" = "$before" ] || fail "$1 changed: $(diff <(echo "$before") <(snapshot))"; }
+refused() {  # a silent install and uninstall (in place, so that its status is seen) while $1 runs
+  ! wine "$setup" /S >"$work/install.log" 2>&1 || fail "the installer ran over $1"
+  unchanged "a refused install"
+  ! wine "$installed/Uninstall.exe" /S "_?=$(winepath -w "$installed")" >"$work/uninstall.log" 2>&1 ||
+    fail "the uninstaller ran over $1"
+  unchanged "a refused uninstall"
 }
 mkfifo "$work/codes"
 wine "$installed/dialnote.com" - <"$work/codes" >"$work/command.out" 2>&1 &
@@ -148,31 +133,24 @@ exec 4>&-
 stop "$command_pid"
 wine "$installed/Dialnote.exe" >"$work/program.log" 2>&1 &
 app_pid=$!
-showing() { [ -n "$(xdotool search --onlyvisible --name . 2>/dev/null)" ]; }
-poll 60 showing || fail "Dialnote showed no window"
+# Its main window, so that it cannot come up over the installer's question after the splash.
+showing() { xwininfo -root -tree | grep -q ' 348x429+'; }
+poll 60 showing || fail "Dialnote's main window did not show"
 refused Dialnote.exe
-echo "-- interactively: Cancel changes nothing; Retry, once Dialnote is closed, installs"
-question() { box=$(xdotool search --onlyvisible --name 'Setup$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
-answer() { xdotool windowactivate --sync "$box" 2>/dev/null || true; xdotool key "$1"; }
+echo "-- interactively: Cancel (status 1) changes nothing; Retry, once Dialnote is closed, installs"
+question() { [ -n "$(xdotool search --onlyvisible --name 'Setup$' 2>/dev/null)" ]; }  # on top, focused
 ask() { wine "$setup" >"$work/interactive.log" 2>&1 & setup_pid=$!; poll 30 question || fail "the installer asked nothing"; }
+ended_with() { wait "$setup_pid" && status=0 || status=$?; [ "$status" -eq "$1" ] || fail "$2 ended with status $status"; }
 ask
-answer Escape
-status=0
-wait "$setup_pid" || status=$?
-[ "$status" -eq 1 ] || fail "a cancelled installer ended with status $status"
-[ "$(snapshot)" = "$before" ] || fail "a cancelled install changed: $(diff <(echo "$before") <(snapshot))"
+xdotool key Escape
+ended_with 1 "a cancelled installer"
+unchanged "a cancelled install"
 ask
 stop "$app_pid"
 app_pid=""
-answer Return
-for _ in $(seq 60); do
-  kill -0 "$setup_pid" 2>/dev/null || break
-  xdotool key Return
-  sleep 1
-done
-status=0
-wait "$setup_pid" || status=$?
-[ "$status" -eq 0 ] || fail "the installer ended with status $status after Retry"
+xdotool key Return
+for _ in $(seq 60); do kill -0 "$setup_pid" 2>/dev/null || break; xdotool key Return; sleep 1; done
+ended_with 0 "the installer, after Retry,"
 wineserver -k 2>/dev/null || true  # the finish page started Dialnote
 expect_one_of_each "installing after Retry"
 uninstall
@@ -180,7 +158,7 @@ uninstall
 echo "== no Path value before; a PATH too long to edit"
 fresh_prefix no-path
 wine reg delete 'HKCU\Environment' /v Path /f >/dev/null 2>&1 || true
-install "$setup" || fail "the installer failed: $(cat "$work/install.log")"
+install "$setup"
 path_is "REG_EXPAND_SZ	$(winepath -w "$installed")" "without a Path before"
 uninstall
 path_is "" "uninstalled, without a Path before"
@@ -189,7 +167,7 @@ fresh_prefix long-path
 for entries in 40 38; do
   long="C:\\Tools$(printf ';C:\\Program Files\\Tool %03d' $(seq 1 "$entries"))"
   set_path REG_EXPAND_SZ "$long"
-  install "$setup" || fail "the installer failed over a PATH of ${#long}: $(cat "$work/install.log")"
+  install "$setup"
   [ -f "$installed/dialnote.com" ] || fail "not installed"
   path_is "REG_EXPAND_SZ	$long" "${#long} characters long"
 done

@@ -11,43 +11,20 @@ wine_boot_prefix() {
   cp /usr/share/wine/fonts/*.ttf "$1/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 
-# A fresh prefix at `$1`, which must not exist yet.
-wine_fresh_prefix() {
-  local template=${DIALNOTE_WINE_TEMPLATE:-}
-  if [ -z "$template" ]; then
-    wine_boot_prefix "$1"
-    return
-  fi
+# wine_once DIR COMMAND: `COMMAND DIR` the first time only, under a lock; DIR is shared after.
+wine_once() {
   (
     flock 9
-    if [ ! -f "$template/.dialnote-ready" ]; then
-      rm -rf "$template"
-      wine_boot_prefix "$template"
-      touch "$template/.dialnote-ready"
-    fi
-  ) 9>"$template.lock"
-  cp -a "$template" "$1"
-  rm -f "$1/.dialnote-ready"
+    [ -f "$1/.dialnote-ready" ] || { rm -rf "$1" && "$2" "$1" && touch "$1/.dialnote-ready"; }
+  ) 9>"$1.lock"
 }
 
-# A display of its own (e2e_setup TOOLS...) and a fresh prefix, $work/prefix.
-wine_test_setup() {
-  e2e_setup wine "$@"
-  export WINEPREFIX=$work/prefix
-  trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
-  wine_fresh_prefix "$WINEPREFIX"
-}
-
-# type_784 X Y [DPI]: into the code entry of the main window at X Y.
-type_784() {
-  local dpi=${3:-96}
-  xdotool mousemove $(($1 + 136 * dpi / 96)) $(($2 + 200 * dpi / 96)) click 1 \
-    key End BackSpace BackSpace BackSpace
-  xdotool type --delay 60 784
-}
-
-wine_stop() {
-  wineserver -k 2>/dev/null || true
-  stop "$app_pid"
-  app_pid=""
+# A fresh prefix at `$1`, which must not exist yet.
+wine_fresh_prefix() {
+  if [ -z "${DIALNOTE_WINE_TEMPLATE:-}" ]; then
+    wine_boot_prefix "$1"
+  else
+    wine_once "$DIALNOTE_WINE_TEMPLATE" wine_boot_prefix
+    cp -a "$DIALNOTE_WINE_TEMPLATE" "$1"
+  fi
 }

@@ -3,20 +3,10 @@
 # CTest's emulator: run.sh PROGRAM.exe [ARGS...] under Wine, in one prefix per build folder
 # (DIALNOTE_WINEPREFIX); QT_* variables reach the program only as WINEQT_*.
 set -euo pipefail
-prefix=${DIALNOTE_WINEPREFIX:-${DIALNOTE_WINE_BUILD_DIR:-$PWD}/wineprefix}
-export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-export DIALNOTE_WINE_TEMPLATE=${DIALNOTE_WINE_TEMPLATE:-$(dirname "$prefix")/wine-template}
-
+export WINEPREFIX=${DIALNOTE_WINEPREFIX:-${DIALNOTE_WINE_BUILD_DIR:-$PWD}/wineprefix}
+export DIALNOTE_WINE_TEMPLATE=${DIALNOTE_WINE_TEMPLATE:-$(dirname "$WINEPREFIX")/wine-template}
 source "$(dirname "$0")/prefix.sh"
-(
-  flock 9
-  if [ ! -f "$prefix/.dialnote-ready" ]; then
-    rm -rf "$prefix"
-    wine_fresh_prefix "$prefix"
-    touch "$prefix/.dialnote-ready"
-  fi
-) 9>"$prefix.lock"
-
+wine_once "$WINEPREFIX" wine_fresh_prefix
 while IFS='=' read -r name value; do
   export "WINE$name=$value"
 done < <(env | grep -E '^QT_[A-Z_]+=' || true)

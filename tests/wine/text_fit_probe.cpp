@@ -21,57 +21,44 @@ namespace {
 
 int problems = 0;
 
-void Report(bool fits, const QString& what) {
-  std::printf("%s %s\n", fits ? "fits   " : "CLIPPED", qPrintable(what));
-  if (!fits) ++problems;
+QSize TextSize(const QFont& font, const QString& text) {
+  const QFontMetrics metrics(font);
+  return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
 void Measure(const QWidget& control, const QString& what, QSize text, QSize space) {
-  Report(space.expandedTo(text) == space,
-         QStringLiteral("%1.%2: %3 %4x%5 in %6x%7")
-             .arg(control.window()->objectName(), control.objectName(), what)
-             .arg(text.width())
-             .arg(text.height())
-             .arg(space.width())
-             .arg(space.height()));
+  const bool fits = space.expandedTo(text) == space;
+  std::printf("%s %s.%s: %s %dx%d in %dx%d\n", fits ? "fits   " : "CLIPPED",
+              qPrintable(control.window()->objectName()), qPrintable(control.objectName()),
+              qPrintable(what), text.width(), text.height(), space.width(), space.height());
+  if (!fits) ++problems;
 }
 
 void CheckWindow(QWidget& window) {
   for (const QLabel* label : window.findChildren<QLabel*>()) {
-    if (!label->isVisible() || label->text().isEmpty()) continue;
-    const QFontMetrics metrics(label->font());
-    Measure(*label, QStringLiteral("text"),
-            {metrics.horizontalAdvance(label->text()), metrics.height()},
-            label->contentsRect().size());
+    if (label->isVisible() && !label->text().isEmpty())
+      Measure(*label, "text", TextSize(label->font(), label->text()), label->contentsRect().size());
   }
   for (const dialnote::XPButton* button : window.findChildren<dialnote::XPButton*>()) {
-    const QFontMetrics metrics(button->settings().font);
     // The caption needs its edge of 2 pixels on either side.
-    Measure(*button, QStringLiteral("caption"),
-            QSize(metrics.horizontalAdvance(button->settings().tx), metrics.height()) + QSize(4, 4),
-            button->size());
+    const auto& settings = button->settings();
+    Measure(*button, "caption", TextSize(settings.font, settings.tx) + QSize(4, 4), button->size());
   }
   for (QLineEdit* entry : window.findChildren<QLineEdit*>()) {
     QStyleOptionFrame option;
     option.initFrom(entry);
     option.rect = entry->rect();
     option.lineWidth = entry->hasFrame() ? 1 : 0;
-    const QFontMetrics metrics(entry->font());
-    Measure(*entry, QStringLiteral("\"888\""),
-            {metrics.horizontalAdvance(QStringLiteral("888")), metrics.height()},
+    Measure(*entry, "\"888\"", TextSize(entry->font(), QStringLiteral("888")),
             entry->style()->subElementRect(QStyle::SE_LineEditContents, &option, entry).size());
   }
   for (QListWidget* list : window.findChildren<QListWidget*>()) {
-    const QFontMetrics metrics(list->font());
     for (int row = 0; row < list->count(); ++row) {
       const QListWidgetItem* item = list->item(row);
-      const QSize text(metrics.horizontalAdvance(item->text()), metrics.height());
+      const QSize text = TextSize(list->font(), item->text());
       const QSize space = list->visualItemRect(item).size();
       if (space.expandedTo(text) != space) Measure(*list, "entry " + item->text(), text, space);
     }
-    Report(true, QStringLiteral("%1.%2: its %3 entries")
-                     .arg(window.objectName(), list->objectName())
-                     .arg(list->count()));
   }
 }
 
@@ -93,11 +80,9 @@ int main(int argc, char** argv) {
   QTest::qWait(300);
   for (QWidget* window : {static_cast<QWidget*>(&splash), static_cast<QWidget*>(&form)}) {
     const double ratio = window->devicePixelRatioF();
-    Report(qAbs(ratio - expected_ratio) < 0.01,
-           QStringLiteral("%1: device pixel ratio %2, expected %3")
-               .arg(window->objectName())
-               .arg(ratio)
-               .arg(expected_ratio));
+    std::printf("%s: device pixel ratio %g, expected %g\n", qPrintable(window->objectName()), ratio,
+                expected_ratio);
+    if (qAbs(ratio - expected_ratio) >= 0.01) ++problems;
     CheckWindow(*window);
   }
   QPlainTextEdit* box = form.Text2;
