@@ -19,7 +19,7 @@ fail() {
 
 e2e_cleanup() {
   local pid
-  for pid in "${app_pid:-}" "${xvfb_pid:-}"; do [ -z "$pid" ] || stop "$pid"; done
+  for pid in "${app_pid:-}" "${display_pid:-}"; do [ -z "$pid" ] || stop "$pid"; done
   rm -rf "$work"
 }
 
@@ -32,7 +32,7 @@ e2e_setup() {
   work=$(mktemp -d)
   trap e2e_cleanup EXIT
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
+  display_pid=$!
   poll 10 grep -q '^[0-9][0-9]*$' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(cat "$work/display")"
   poll 10 xdotool getdisplaygeometry >/dev/null || fail "the display $DISPLAY does not answer"

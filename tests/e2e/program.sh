@@ -34,14 +34,11 @@ splash=$(visible_windows)
 
 echo "-- the main window takes over"
 main_window_alone() {
-  local windows
-  windows=$(visible_windows)
-  [ "$(echo "$windows" | wc -w)" -eq 1 ] && [ "$windows" != "$splash" ] &&
-    [ "$(size_of "$windows")" = "348x429" ]
+  main=$(visible_windows)
+  [ "$(wc -w <<<"$main")" -eq 1 ] && [ "$main" != "$splash" ] && [ "$(size_of "$main")" = "348x429" ]
 }
 poll 20 main_window_alone || fail "the main window did not replace the splash"
 splash_stayed "$splash_seen"
-main=$(visible_windows)
 [ "$(xdotool getwindowname "$main")" = "دايالنوت" ] || fail "the main window is not named دايالنوت"
 xprop -id "$main" WM_CLASS | grep -q '"Dialnote"' || fail "the window class is not Dialnote"
 
@@ -64,8 +61,6 @@ echo "-- the close image ends the program"
 xdotool mousemove $((left + 17)) $((top + 15)) click 1
 ended() { ! grep -qv '^[^)]*) Z' "/proc/$app_pid/stat" 2>/dev/null; }  # gone, or a zombie
 poll 10 ended || fail "the program is still running"
-status=0
-wait "$app_pid" || status=$?
+wait "$app_pid" || fail "the program ended with status $?"
 app_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "-- passed"

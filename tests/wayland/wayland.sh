@@ -13,9 +13,7 @@ ls "$plugin_dir"/platforms/libqwayland-* >/dev/null 2>&1 || { echo "skipped: no 
 
 source "$here/../e2e/lib.sh"
 work=$(mktemp -d)
-weston_pid=""
-app_pid=""
-trap '[ -n "$app_pid" ] && stop "$app_pid"; [ -n "$weston_pid" ] && stop "$weston_pid"; rm -rf "$work"' EXIT
+trap e2e_cleanup EXIT
 
 "$cmake_command" --install "$build_dir" --prefix "$work/prefix" >/dev/null || fail "install"
 export XDG_RUNTIME_DIR="$work/runtime"
@@ -24,7 +22,7 @@ printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff%s\npanel-position=no
   "$background" >"$work/weston.ini"
 weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --scale="$scale" \
   --socket=dialnote-test --config="$work/weston.ini" --debug >"$work/weston.log" 2>&1 &
-weston_pid=$!
+display_pid=$!
 poll 10 test -S "$XDG_RUNTIME_DIR/dialnote-test" || fail "weston did not start: $(tail -n 20 "$work/weston.log")"
 export WAYLAND_DISPLAY=dialnote-test
 
