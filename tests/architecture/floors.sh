@@ -10,14 +10,11 @@ declare -A floor=([catalogue]=0 [assets]=0 [platform]=1 [window_kit]=2 [componen
 status=0
 for folder in "${!floor[@]}"; do
   while IFS=: read -r file _ target; do
-    to="${target%%/*}"
-    [ -n "${floor[$to]:-}" ] || continue
-    if [ "$to" != "$folder" ] && [ "${floor[$to]}" -ge "${floor[$folder]}" ]; then
-      echo "$file includes $target, which is not on a lower floor" >&2
-      status=1
+    to=${target#\#include \"} && to=${to%/}
+    if [ -n "${floor[$to]:-}" ] && [ "$to" != "$folder" ] && [ "${floor[$to]}" -ge "${floor[$folder]}" ]; then
+      echo "$file includes $to/..., which is not on a lower floor" >&2 && status=1
     fi
-  done < <(grep -rnoE '#include "[^"]+"' "$folder" --include='*.h' --include='*.cpp' --include='*.in' |
-           sed -E 's/#include "([^"]+)"/\1/')
+  done < <(grep -rnoE '#include "[a-z_]+/' "$folder" --include='*.h' --include='*.cpp' --include='*.in')
 done
 if grep -rnE '#include <Q' catalogue; then
   echo "the core includes Qt" >&2

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reads tests/data/command-cases.tsv for the command's tests (sourced).
-# each_case TABLE WHERE FUNCTION: calls FUNCTION KIND NAME WANT INPUT ARGS...
-# for every row whose where-column is WHERE or "both", its fields decoded.
+# each_case TABLE WHERE FUNCTION: calls FUNCTION KIND NAME WANT INPUT ARGS... for every row
+# whose where-column matches the extended regular expression WHERE, its fields decoded.
 decode() {  # decode TEXT: printf's %b, with <C*N> standing for N times C
   local rest=$1 text="" repeat='^([^<]*)[<](.)[*]([0-9]+)[>](.*)$'
   while [[ $rest =~ $repeat ]]; do
@@ -24,7 +24,7 @@ each_case() {
   while IFS= read -r line; do
     [[ -z $line || $line == '#'* ]] && continue
     IFS=$'\x1f' read -r -a fields <<<"${line//$'\t'/$'\x1f'}"
-    [[ ${fields[1]} == "$where" || ${fields[1]} == both ]] || continue
+    [[ ${fields[1]} =~ ^($where)$ ]] || continue
     local decoded_fields=("${fields[0]}" "${fields[2]}")
     for field in "${fields[@]:3}"; do
       decode "$field"
@@ -32,4 +32,20 @@ each_case() {
     done
     "$function" "${decoded_fields[@]}"
   done <"$table"
+}
+# full_and_closed COMMAND...: a full disk is an error; a reader gone after a pipe's 64 kB is
+# not, nor is the status of what came before lost.
+full_and_closed() {
+  "$@" --list >/dev/full 2>"$work/err"
+  status=$?
+  [ "$status" -eq 2 ] && grep -q '^dialnote: write error: ' "$work/err" ||
+    fail "a full disk: status $status, $(cat "$work/err")"
+  local first codes want
+  codes=$(yes 691 | head -n 2000)
+  for first in 600 junk -; do
+    # shellcheck disable=SC2086
+    "$@" "$first" $codes 2>"$work/err" <<<"$codes" | head -n 1 >/dev/null
+    status=${PIPESTATUS[0]} want='0|' && [ "$first" = junk ] && want='1|dialnote: no entry for "junk"'
+    [ "$status|$(cat "$work/err")" = "$want" ] || fail "closed pipe after $first: status $status, $(cat "$work/err")"
+  done
 }

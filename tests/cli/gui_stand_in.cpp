@@ -3,7 +3,7 @@
 // line and, on a line of its own, its current folder.
 #include <windows.h>
 
-#include <cstring>
+#include <cstdio>
 #include <cwchar>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -12,14 +12,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   wchar_t* folder_end = std::wcsrchr(path, L'\\');
   if (length == 0 || length >= MAX_PATH || folder_end == nullptr) return 1;
   std::wcscpy(folder_end + 1, L"started.txt");
-  HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 1;
-  char text[2 * MAX_PATH + 4096] = "";
-  std::strncat(text, GetCommandLineA(), 4096);
-  std::strcat(text, "\n");
-  GetCurrentDirectoryA(MAX_PATH, text + std::strlen(text));
-  DWORD written = 0;
-  WriteFile(file, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
-  CloseHandle(file);
-  return 0;
+  char folder[MAX_PATH] = "";
+  GetCurrentDirectoryA(MAX_PATH, folder);
+  FILE* file = _wfopen(path, L"wb");
+  if (file == nullptr) return 1;
+  std::fprintf(file, "%s\n%s", GetCommandLineA(), folder);
+  return std::fclose(file) == 0 ? 0 : 1;
 }

@@ -1,25 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end scripts: e2e_setup starts a private display; all is stopped on exit.
 
-stop() {
+stop() {  # stop PID: asked to end, and killed after five seconds
   kill "$1" 2>/dev/null || return 0
-  for _ in $(seq 50); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -KILL "$1" 2>/dev/null || true
+  poll 5 eval "! kill -0 $1 2>/dev/null" || kill -KILL "$1" 2>/dev/null || true
   wait "$1" 2>/dev/null || true
 }
-
-# poll SECONDS COMMAND...: until it succeeds.
-poll() {
-  local seconds=$1
-  shift
-  local deadline=$((SECONDS + seconds))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.05
-  done
+poll() {  # poll SECONDS COMMAND...: until it succeeds
+  local deadline=$((SECONDS + $1))
+  until "${@:2}"; do ((SECONDS < deadline)) || return 1; sleep 0.05; done
 }
 
 fail() {
@@ -29,8 +18,8 @@ fail() {
 }
 
 e2e_cleanup() {
-  if [ -n "${app_pid:-}" ]; then stop "$app_pid"; fi
-  if [ -n "${xvfb_pid:-}" ]; then stop "$xvfb_pid"; fi
+  local pid
+  for pid in "${app_pid:-}" "${display_pid:-}"; do [ -z "$pid" ] || stop "$pid"; done
   rm -rf "$work"
 }
 
@@ -38,17 +27,13 @@ e2e_cleanup() {
 e2e_setup() {
   local tool
   for tool in Xvfb xdotool "$@"; do
-    command -v "$tool" >/dev/null ||
-      { echo "FAIL: $tool is missing (scripts/install-deps test)" >&2; exit 1; }
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps test)" >&2; exit 1; }
   done
   work=$(mktemp -d)
-  xvfb_pid=""
-  app_pid=""
   trap e2e_cleanup EXIT
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  display_written() { grep -q '^[0-9][0-9]*$' "$work/display"; }
-  poll 10 display_written || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  display_pid=$!
+  poll 10 grep -q '^[0-9][0-9]*$' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(cat "$work/display")"
   poll 10 xdotool getdisplaygeometry >/dev/null || fail "the display $DISPLAY does not answer"
   export XDG_RUNTIME_DIR="$work/runtime"
@@ -58,8 +43,7 @@ e2e_setup() {
 
 now() { date +%s.%N; }
 splash_stayed() {  # splash_stayed SINCE: more than three seconds
-  local seconds
-  seconds=$(awk -v from="$1" -v to="$(now)" 'BEGIN {printf "%.2f", to - from}')
+  local seconds; seconds=$(awk -v from="$1" -v to="$(now)" 'BEGIN {printf "%.2f", to - from}')
   echo "   the splash stayed $seconds s"
   awk -v s="$seconds" 'BEGIN {exit !(s > 3)}' || fail "the splash left after only $seconds s"
 }
@@ -71,7 +55,4 @@ copies_784() {  # copies_784 X Y: the explanation box there copies 784's explana
 }
 visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
 size_of() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
-place_of() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
-                           END {print x, y}'
-}
+place_of() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {print x, $4}'; }

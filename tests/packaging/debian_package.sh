@@ -19,8 +19,6 @@ if [ "${1:-}" = --in-chroot ]; then
   snapshot >/tmp/before
   apt-get install -y -q --no-install-recommends "$deb" >/dev/null
   dpkg-query -L dialnote | while read -r path; do [ -d "$path" ] || echo "$path"; done >/tmp/files
-  grep -qx /usr/bin/dialnote /tmp/files || fail "the installed package holds no /usr/bin/dialnote"
-  dialnote 691 | grep -q '^691' || fail "the installed dialnote does not answer 691"
   apt-get remove -y -q dialnote >/dev/null
   left=$(while read -r path; do [ ! -e "$path" ] || echo "$path"; done </tmp/files)
   [ -z "$left" ] || fail "removed, the package leaves: $left"
@@ -34,22 +32,12 @@ fi
 
 cd "$(dirname "$0")/../.."
 [ "$(id -u)" -eq 0 ] || fail "run as root: it builds a chroot and installs the package"
-timings=()
-step() {
-  [ -z "${step_name:-}" ] || timings+=("$step_name: $((SECONDS - step_started)) s")
-  step_name=$1 step_started=$SECONDS
-  [ -z "$1" ] || echo "-- $1 ($(date -u +%T))"
-}
+step() { echo "-- $1 ($(date -u +%T), ${SECONDS} s in)"; }
 
 step "the packaging tools and the Build-Depends"
 tools=(devscripts lintian autopkgtest mmdebstrap blhc debhelper dpkg-dev)
-missing=()
-for package in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] || { apt-get update -qq; apt-get install -y -q --no-install-recommends \
-  "${missing[@]}" >/dev/null; }
+[ "$(dpkg-query -W -f='${Status}\n' "${tools[@]}" 2>/dev/null | grep -c 'install ok installed')" = ${#tools[@]} ] ||
+  { apt-get update -qq; apt-get install -y -q --no-install-recommends "${tools[@]}" >/dev/null; }
 dpkg-checkbuilddeps 2>/dev/null || apt-get build-dep -y -q . >/dev/null
 version=$(dpkg-parsechangelog -S Version)
 work=$(mktemp -d /var/tmp/dialnote-deb.XXXXXX)
@@ -104,6 +92,4 @@ step "autopkgtest, null runner"
 autopkgtest --output-dir "$work/autopkgtest" "$deb" "$tree/" -- null ||
   fail "autopkgtest"
 apt-get purge -y -q dialnote >/dev/null
-step ""
-printf '  %s\n' "${timings[@]}"
 echo "passed: dialnote $version, lintian-clean, hardened, reproducible, autopkgtest"

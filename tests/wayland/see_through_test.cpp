@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the window system cannot cut a window's shape (Wayland), the windows
-// paint their key-coloured corners transparent instead. That Wayland gets
-// this is seen under weston (wayland.sh); the cut shape of the other window
-// systems is in the reference pictures (tests/gui).
+// Where the window system cannot cut a window's shape (Wayland, seen under weston by wayland.sh;
+// elsewhere the reference pictures show the cut), the windows paint their key-coloured corners
+// transparent instead.
 #include <QtTest>
 
 #include "window_kit/window_background.h"
