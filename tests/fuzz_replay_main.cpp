@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Replays fuzz inputs through a fuzz target's entry point, for builds without
-// libFuzzer: each argument is a file or a folder of files.
+// Replays a fuzz target's corpus (each argument a folder of inputs) through its
+// entry point, for builds without libFuzzer.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,20 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 int main(int argc, char** argv) {
   int replayed = 0;
-  const auto replay = [&replayed](const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    ++replayed;
-  };
   for (int i = 1; i < argc; ++i) {
-    const std::filesystem::path path(argv[i]);
-    if (!std::filesystem::is_directory(path)) {
-      replay(path);
-      continue;
-    }
-    for (const auto& file : std::filesystem::directory_iterator(path)) {
-      if (file.is_regular_file()) replay(file.path());
+    for (const auto& file : std::filesystem::directory_iterator(argv[i])) {
+      std::ifstream in(file.path(), std::ios::binary);
+      const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+      LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+      ++replayed;
     }
   }
   std::printf("replayed %d inputs\n", replayed);
