@@ -16,9 +16,11 @@ e2e_setup wine xwininfo xclip import
 export WINEPREFIX=$work/prefix
 trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
 wine_fresh_prefix "$WINEPREFIX"
-# probe DPI: no text clipped; how many explanations are longer than their box shows.
+# probe DPI: no text clipped; how many explanations are longer than their box shows. Judged by its
+# report, not its status: under load Wine once ended it with a failure after "0 clipped".
 probe() {
-  wine "$probe" "$1" >"$work/probe-$1.log" 2>&1 || { cat "$work/probe-$1.log" >&2; fail "text clipped at $1 dpi"; }
+  wine "$probe" "$1" >"$work/probe-$1.log" 2>&1 || true
+  grep -q '^0 clipped' "$work/probe-$1.log" || { cat "$work/probe-$1.log" >&2; fail "text clipped at $1 dpi"; }
   sed -n 's/.*explanations longer: \([0-9]*\).*/\1/p' "$work/probe-$1.log"
 }
 longer_at_100=$(probe 96)  # at 100 % first
