@@ -50,8 +50,9 @@ install() { wine "$1" /S >"$work/install.log" 2>&1 || fail "installing $1 failed
 uninstall() {
   wine "$installed/Uninstall.exe" /S >"$work/uninstall.log" 2>&1 ||
     fail "the uninstaller failed: $(cat "$work/uninstall.log")"
+  # The uninstaller removes itself from a copy, which is slow beside other Wine tests.
   gone() { [ ! -e "$installed" ] && [ -z "$(value "$uninstall_key" DisplayName)" ]; }
-  poll 30 gone || fail "after uninstalling: $(ls -la "$installed" 2>&1)"
+  poll 120 gone || fail "after uninstalling: $(ls -la "$installed" 2>&1)"
   wineserver --wait || true
 }
 installed_files() { (cd "$installed" && find . -mindepth 1 | sort | tr '\n' ' '); }
