@@ -72,8 +72,8 @@ def check_version(pe, program, names, expect):
                  Strings=" ".join(sorted(k.decode() for table in tables for k in table.entries)),
                  Translation=" ".join(value for info in infos for var in getattr(info, "Var", [])
                                       for value in var.entry.values()))
-    wanted = {field: value for who, field, value in rows("windows-version.tsv", names) if who == program}
-    expect("version data", {field: found.get(field) for field in wanted}, wanted)
+    for field, value in ((f, v) for who, f, v in rows("windows-version.tsv", names) if who == program):
+        expect(f"version data's {field}", found.get(field), value)
 
 
 def off_share(image, other):
