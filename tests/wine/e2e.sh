@@ -42,7 +42,6 @@ else
   reg_add 'HKCC\Software\Fonts' LogPixels REG_DWORD "$dpi"
   wineserver --wait || true
   longer=$(probe "$dpi")
-  [ -n "$longer" ] && [ -n "$longer_at_100" ] || fail "the probe counted no explanations"
   [ "$longer" -le "$longer_at_100" ] ||
     fail "$longer explanations outgrow their box at $dpi dpi, against $longer_at_100 at 96 dpi"
 fi
