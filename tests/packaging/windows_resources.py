@@ -18,24 +18,26 @@ from PIL import Image, ImageChops
 RT_ICON, RT_VERSION, RT_MANIFEST = 3, 16, 24
 SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
 # A drawn size differs from a downscale of the 256 in 1/7 to 1/3 of its pixels; a resampled one <1 %.
-CHANNEL_STEP = 32
-DRAWN_SHARE = 0.05
+CHANNEL_STEP, DRAWN_SHARE = 32, 0.05
 
 V1 = "{urn:schemas-microsoft-com:asm.v1}"
 V3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
 SETTINGS = V3 + "application/" + V3 + "windowsSettings/{http://schemas.microsoft.com/SMI/"
 DPI_AWARE = SETTINGS + "2005/WindowsSettings}dpiAware"
-MANIFEST_TSV = Path(__file__).resolve().parents[1] / "data" / "manifest.tsv"
+DATA = Path(__file__).resolve().parents[1] / "data"
 
 
-def text(element):
-    return (element.text or "").strip()
+def rows(name, names):
+    """The rows of data/NAME, split at tabs, with the @NAMES@ in them replaced."""
+    for line in (DATA / name).read_text(encoding="utf-8").splitlines():
+        if not line.startswith("#"):
+            yield reduce(lambda t, n: t.replace(n, names[n]), names, line).split("\t")
 
 
 def read(element, how):
     """An element's text, all its attributes (*) or the attributes named, as the data file says."""
-    return text(element) if how == "text" else dict(element.attrib) if how == "*" else [
+    return (element.text or "").strip() if how == "text" else dict(element.attrib) if how == "*" else [
         element.get(name) for name in how.split(",")]
 
 
@@ -59,20 +61,23 @@ def icon_groups(executable, folder):
     return {int(ico.stem.split("_")[2]): Image.open(ico) for ico in sorted(out.glob("*.ico"))}
 
 
-def version_data(pe):
-    """The fixed version data, the string tables' strings and the translation."""
-    fixed = pe.VS_FIXEDFILEINFO[0] if hasattr(pe, "VS_FIXEDFILEINFO") else None
-    tables, translation = {}, []
-    for info in (block for blocks in getattr(pe, "FileInfo", []) for block in blocks):
-        for table in getattr(info, "StringTable", []):
-            tables[table.LangID.decode()] = {k.decode(): v.decode() for k, v in table.entries.items()}
-        translation += [var.entry for var in getattr(info, "Var", [])]
-    return fixed, tables, translation
+def check_version(pe, program, names, expect):
+    """The version data's fields and strings that data/windows-version.tsv names for `program`."""
+    fixed = pe.VS_FIXEDFILEINFO[0].dump_dict() if hasattr(pe, "VS_FIXEDFILEINFO") else {}
+    found = {name: hex(field["Value"]) for name, field in fixed.items() if name != "Structure"}
+    infos = [info for blocks in getattr(pe, "FileInfo", []) for info in blocks]
+    tables = [table for info in infos for table in getattr(info, "StringTable", [])]
+    found.update((k.decode(), v.decode()) for table in tables for k, v in table.entries.items())
+    found.update(StringTables=" ".join(table.LangID.decode() for table in tables),
+                 Strings=" ".join(sorted(k.decode() for table in tables for k in table.entries)),
+                 Translation=" ".join(value for info in infos for var in getattr(info, "Var", [])
+                                      for value in var.entry.values()))
+    for field, value in ((f, v) for who, f, v in rows("windows-version.tsv", names) if who == program):
+        expect(f"version data's {field}", found.get(field), value)
 
 
 def off_share(image, other):
-    """The share of pixels in which some premultiplied channel differs by more
-    than CHANNEL_STEP."""
+    """The share of pixels in which some premultiplied channel differs by more than CHANNEL_STEP."""
     worst = reduce(ImageChops.lighter, ImageChops.difference(image.convert("RGBa"), other).split())
     return worst.point(lambda v: 255 * (v > CHANNEL_STEP)).histogram()[255] / image.width ** 2
 
@@ -88,13 +93,12 @@ def check_icons(groups, image, ico, expect):
         at = Image.open(ico).ico.entry[0]
         expect("image 30001 is, byte for byte, the image of the program's .ico",
                image == Path(ico).read_bytes()[at["offset"]:at["offset"] + at["size"]], True)
-    sized = groups[2].ico if 2 in groups else None
-    entries = sized.entry if sized else []
+    entries = groups[2].ico.entry if 2 in groups else []
     expect("icon group 2 (size, planes, bits)",
            sorted((e["width"], e["planes"], e["bpp"]) for e in entries), [(s, 1, 32) for s in SIZES])
     pictures = {}
     for index, width in enumerate(e["width"] for e in entries):
-        picture = pictures[width] = sized.frame(index)
+        picture = pictures[width] = groups[2].ico.frame(index)
         expect(f"the {width}-pixel image (format, mode, size)",
                (picture.format == "PNG", picture.mode, picture.size),
                (width == 256, "RGBA", (width, width)))
@@ -102,16 +106,14 @@ def check_icons(groups, image, ico, expect):
         expect(f"the {width}-pixel image has a transparent corner, an opaque middle and "
                "soft edges", (alpha.getpixel((0, 0)), alpha.getpixel((width // 2,) * 2),
                               any(alpha.histogram()[1:255])), (0, 255, True))
-    if 256 in pictures:
-        for size, picture in pictures.items():
-            share = off_share(picture, pictures[256].convert("RGBa").resize(
-                (size, size), Image.Resampling.BOX))
-            if size < 256 and share < DRAWN_SHARE:
-                expect(f"the {size}-pixel image is drawn, not the 256 one resampled: share of "
-                       f"pixels off a downscale", round(share, 3), f">= {DRAWN_SHARE}")
+    for size, picture in pictures.items() if 256 in pictures else []:
+        share = off_share(picture, pictures[256].convert("RGBa").resize((size, size), Image.Resampling.BOX))
+        if size < 256 and share < DRAWN_SHARE:
+            expect(f"the {size}-pixel image is drawn, not the 256 one resampled: share of pixels off a "
+                   "downscale", round(share, 3), f">= {DRAWN_SHARE}")
 
 
-def check_manifest(data, version, expect):
+def check_manifest(data, names, expect):
     expect("manifest starts with a byte-order mark", data.startswith(b"\xef\xbb\xbf"), False)
     try:
         root = ElementTree.fromstring(data)
@@ -119,53 +121,29 @@ def check_manifest(data, version, expect):
         return expect("manifest is well-formed XML", str(error), "well-formed")
     expect("manifest root and version", (root.tag, root.get("manifestVersion")),
            (V1 + "assembly", "1.0"))
-    names = {"@V1@": V1, "@V3@": V3, "@C@": COMPATIBILITY, "@S@": SETTINGS, "@VERSION@": version}
-    for row in (MANIFEST_TSV.read_text(encoding="utf-8").splitlines()):
-        if not row.startswith("#"):
-            what, path, how, wanted = reduce(lambda t, n: t.replace(n, names[n]), names, row).split("\t")
-            expect(what, [read(element, how) for element in root.findall(path)], json.loads(wanted))
+    for what, path, how, wanted in rows("manifest.tsv", names):
+        expect(what, [read(element, how) for element in root.findall(path)], json.loads(wanted))
 
 
-def check(executable, groups, file_name, options, expect):
+def check(executable, groups, names, options, expect):
     pe = pefile.PE(executable)
     found = resources(pe)
     for (kind, name), (language, _) in found.items():
         expect(f"language of resource {kind}/{name}", language, 0x0409)
-    names = {}
-    for kind, name in sorted(found, key=str):
-        names.setdefault(kind, []).append(name)
+    ids = {kind: sorted((n for k, n in found if k == kind), key=str) for kind, _ in found}
     expect("version, manifest resources and the program icon's image id",
-           (names.get(RT_VERSION), names.get(RT_MANIFEST), 30001 in names.get(RT_ICON, [])),
-           ([1], [1], True))
-    fixed, tables, translation = version_data(pe)
-    expect("fixed version data (signature, layout, file 2.0.0.0, product 2.0.0.0, flags mask,"
-           " flags, OS, type, subtype, date)", fixed and tuple(
-        field["Value"] for name, field in fixed.dump_dict().items() if name != "Structure"),
-           (0xFEEF04BD, 0x00010000, 0x00020000, 0, 0x00020000, 0, 0, 0, 4, 1, 0, 0, 0))
-    expect("string tables and their strings", tables, {"040904B0": {
-        "CompanyName": options.maker, "FileDescription": options.web, "FileVersion": "2.00",
-        "InternalName": "Dialnote", "OriginalFilename": file_name, "ProductName": "دايالنوت",
-        "ProductVersion": "2.00"}})
-    expect("translation", translation, [{b"Translation": "0x0409 0x04b0"}])
+           (ids.get(RT_VERSION), ids.get(RT_MANIFEST), 30001 in ids.get(RT_ICON, [])), ([1], [1], True))
+    check_version(pe, "exe", names, expect)
     check_icons(groups, found.get((RT_ICON, 30001), (0, b""))[1], options.ico, expect)
     if (RT_MANIFEST, 1) in found:
-        check_manifest(found[RT_MANIFEST, 1][1], options.version, expect)
+        check_manifest(found[RT_MANIFEST, 1][1], names, expect)
 
 
-def check_setup(setup, groups, options, expect):
+def check_setup(setup, groups, names, expect):
     pe = pefile.PE(setup)
-    fixed, tables, _ = version_data(pe)
-    major, minor, patch = (int(part) for part in options.version.split("."))
-    expect("setup's fixed file and product versions", fixed and (
-        fixed.FileVersionMS, fixed.FileVersionLS, fixed.ProductVersionMS, fixed.ProductVersionLS),
-        ((major << 16) | minor, patch << 16) * 2)
-    wanted = {"ProductName": "Dialnote", "ProductVersion": options.version,
-              "FileVersion": options.version, "FileDescription": f"Dialnote {options.version} Setup",
-              "CompanyName": options.maker, "LegalCopyright": options.copyright}
-    strings = {key: value for table in tables.values() for key, value in table.items()}
-    expect("setup's version strings", {key: strings.get(key) for key in wanted}, wanted)
+    check_version(pe, "setup", names, expect)
     manifests = [payload for (kind, _), (_, payload) in resources(pe).items() if kind == RT_MANIFEST]
-    expect("setup's DPI awareness", [text(e) for m in manifests[:1]
+    expect("setup's DPI awareness", [read(e, "text") for m in manifests[:1]
                                      for e in ElementTree.fromstring(m).findall(DPI_AWARE)], ["true"])
     expect("setup's icon (sizes, bits)", [sorted((e["width"], e["bpp"]) for e in group.ico.entry)
                                           for group in groups.values()], [[(s, 32) for s in SIZES]])
@@ -185,11 +163,16 @@ def main():
                 failures.append(f"{where}: {what}: {actual!r}, wanted {wanted!r}")
         return expect
 
+    major, minor, patch = (int(part) for part in options.version.split("."))
+    names = {"@V1@": V1, "@V3@": V3, "@C@": COMPATIBILITY, "@S@": SETTINGS, "@VERSION@": options.version,
+             "@MS@": hex(major << 16 | minor), "@LS@": hex(patch << 16), "@MAKER@": options.maker,
+             "@WEB@": options.web, "@COPYRIGHT@": options.copyright}
     with tempfile.TemporaryDirectory() as folder:
         for executable in options.executable:
             name = Path(executable).name
-            check(executable, icon_groups(executable, folder), name, options, expecter(name))
-        check_setup(options.setup, icon_groups(options.setup, folder), options,
+            check(executable, icon_groups(executable, folder), {**names, "@FILE@": name}, options,
+                  expecter(name))
+        check_setup(options.setup, icon_groups(options.setup, folder), names,
                     expecter(Path(options.setup).name))
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by every Wine test: fresh prefixes (with Wine's fonts, for Tahoma) copied from a
-# template made once per build folder (DIALNOTE_WINE_TEMPLATE), or booted anew without one.
+# template made once per build folder (DIALNOTE_WINE_TEMPLATE, else beside the prefix).
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -21,10 +21,7 @@ wine_once() {
 
 # A fresh prefix at `$1`, which must not exist yet.
 wine_fresh_prefix() {
-  if [ -z "${DIALNOTE_WINE_TEMPLATE:-}" ]; then
-    wine_boot_prefix "$1"
-  else
-    wine_once "$DIALNOTE_WINE_TEMPLATE" wine_boot_prefix
-    cp -a "$DIALNOTE_WINE_TEMPLATE" "$1"
-  fi
+  local template=${DIALNOTE_WINE_TEMPLATE:-$1-template}
+  wine_once "$template" wine_boot_prefix
+  cp -a "$template" "$1"
 }
