@@ -117,14 +117,9 @@ class NetworkChoiceTest : public QObject {
     QCOMPARE(found.join(QLatin1Char(' ')), expected);
   }
 
-  // Winsock asks the reader in place; the machine's own list, whatever the
-  // machine's network, gives an address in dotted decimal.
-  void winsockAsksTheReaderInPlace() {
-    const NetworkReader system =
-        SetNetworkReader([] { return Parse(QStringLiteral("Wi-Fi 10.1.1.9 route35")); });
-    const QString shown = Winsock().LocalIP();
-    SetNetworkReader(system);
-    QCOMPARE(shown, QStringLiteral("10.1.1.9"));
+  // The machine's own list, whatever its network, gives an address in dotted decimal. (That
+  // Winsock asks the reader set in place, the reference pictures' address line shows.)
+  void theMachinesOwnListGivesAnAddress() {
     QVERIFY(CurrentNetworkReader() == &ReadNetworkAdapters);
     const QString own = Winsock().LocalIP();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d{1,3}(\\.\\d{1,3}){3}$")).match(own).hasMatch(),
