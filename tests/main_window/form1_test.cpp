@@ -15,6 +15,7 @@
 #include "platform/qt_text.h"
 #include "tests/recording_runtime.h"
 #include "tests/window_testing.h"
+#include "window_kit/design_controls.h"
 
 namespace dialnote {
 namespace {
@@ -222,9 +223,10 @@ class Form1Test : public QObject {
              QStringLiteral("Text1 EditableText, Command1 Button, Command2 Button, List1 List, "
                             "Text2 EditableText, lbTitleBar TitleBar, imgexit Button, cmdabout "
                             "Button, web Button, cmdexit Button"));
-    for (XPButton* button : form_->findChildren<XPButton*>()) {
+    for (XPButton* button : form_->findChildren<XPButton*>()) {  // each with the hand pointer
       QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
                button->settings().tx);
+      QCOMPARE(button->cursor().pixmap().toImage(), HandCursor().pixmap().toImage());
     }
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
     QStringList pressed;
