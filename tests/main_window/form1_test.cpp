@@ -68,7 +68,8 @@ class Form1Test : public QObject {
   }
 
   // Rows of tests/data/main-window-entry.tsv: keys for the control that has the keyboard, [clicks]
-  // on a control or a row of the list, {text} put on the clipboard, Menu for the context menu's Paste.
+  // on a control or a row of the list, {text} put on the clipboard, Menu for the context menu's
+  // Paste.
   void entryListAndSteps_data() {
     AddRows("main-window-entry.tsv", {"actions", "text", "selected"});
   }

@@ -56,8 +56,8 @@ class Form2Test : public QObject {
   // The name blinks green and red at each tick of its half-second timer; the
   // version line waits 1.5 s, the hand-over 5 s.
   void theNameBlinksAndTheVersionLineFollows() {
-    QCOMPARE(QList<int>({form_->Timer1->interval(), form_->Timer3->interval(),
-                         form_->Timer2->interval()}),
+    QCOMPARE(QList<int>(
+                 {form_->Timer1->interval(), form_->Timer3->interval(), form_->Timer2->interval()}),
              QList<int>({500, 1500, 5000}));
     QStringList seen;
     const auto look = [&] {
