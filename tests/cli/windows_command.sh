@@ -10,6 +10,12 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 export LANG=C.UTF-8  # arguments reach Windows as UTF-8
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Wine's server and services run until this script ends, started here with their output apart:
+# started during a check, they would write their own complaints into its standard error.
+mkfifo "$work/keep"
+"$wine_run" cmd <"$work/keep" >/dev/null 2>&1 &
+exec 8>"$work/keep"
+"$wine_run" cmd /c exit >/dev/null 2>&1
 # The folder a user's PATH names; the Dialnote.exe stand-in only notes its start.
 folder=$work/Dialnote
 mkdir "$folder"
