@@ -53,6 +53,7 @@ copies_784() {  # copies_784 X Y: the explanation box there copies 784's explana
   [ "$(xclip -o -selection clipboard 2>/dev/null)" = "در حالي كه اين اتصال را در زمان log on استفاده مي كنيد شما نمي توانيد شماره بگيريد زيرا اين اتصال براي استفاده از نام كاربري پيكر بندي شده است كه متفاوت از نام كاربر روي smartcard مي باشد . چنانچه بخواهيد آنرا در زمان log on استفاده نماييد بايد براي استفاده از ( username ) روي كارت smart آنرا پيكربندي كنيد ." ] ||
     { echo "   the explanation box holds: $(xclip -o -selection clipboard 2>/dev/null)"; return 1; }
 }
+app_ended() { ! grep -qv '^[^)]*) Z' "/proc/$app_pid/stat" 2>/dev/null; }  # gone, or a zombie
 visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
 size_of() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
 place_of() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {print x, $4}'; }

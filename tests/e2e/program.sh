@@ -56,8 +56,7 @@ read -r left top <<<"$(place_of "$main")"
 
 echo "-- the close image ends the program"
 xdotool mousemove $((left + 17)) $((top + 15)) click 1
-ended() { ! grep -qv '^[^)]*) Z' "/proc/$app_pid/stat" 2>/dev/null; }  # gone, or a zombie
-poll 10 ended || fail "the program is still running"
+poll 10 app_ended || fail "the program is still running"
 wait "$app_pid" || fail "the program ended with status $?"
 app_pid=""
 echo "-- passed"

@@ -125,8 +125,7 @@ about_closed() { ! xwininfo -id "$about" 2>/dev/null | grep -q 'IsViewable'; }
 poll 10 about_closed || fail "the about box did not close"
 
 xdotool mousemove $(at 284 404) click 1
-ended() { ! kill -0 "$app_pid" 2>/dev/null || [ "$(cut -d' ' -f3 "/proc/$app_pid/stat")" = Z ]; }
-poll 20 ended || fail "the program is still running"
+poll 20 app_ended || fail "the program is still running"
 wait "$app_pid" && status=0 || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
